@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace pipwell {
+
+// The seam through which the game plays its sounds: the program plays them for real,
+// tests record them instead.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    /* Returns when the sound has ended (synchronous), whatever the file holds. */
+    virtual void play(const QString &path) = 0;
+};
+
+// Plays through PlaySoundFile.
+class SystemSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString &path) override;
+};
+
+} // namespace pipwell

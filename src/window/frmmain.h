@@ -1,0 +1,79 @@
+#pragma once
+
+#include "board.h"
+#include "turnflow.h"
+#include "ui_frmmain.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace pipwell {
+
+class RandomDice;
+class SystemSoundPlayer;
+
+// The one window. It owns every control of the game (the state lives in them) and routes
+// the controls' events to their handlers.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    using Services = TurnFlow::Services;
+
+    /* Services left empty get the program's own: random dice, real sounds, a real message
+       box and the folder the executable stands in. */
+    explicit FrmMain(Services services = {}, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    /* Start-up: the load step (the intro sound, to its end), then the window appears. */
+    void loadAndShow();
+
+    /* Hands a file to the desktop to open with its associated program. Above 32 is success;
+       2: no such file; 31: nothing could open it. */
+    qint32 HyperJump(const QString &path);
+
+    const Board &board() const { return board_; }
+    const Services &services() const { return services_; }
+
+    void Form_Load();
+    void cmdQuit_Click();
+    void mnuExit_Click();
+    void mnuReset_Click();
+    void mnusounds_Click();
+    void mnuInstructions_Click();
+    void mnuAbout_Click();
+    void Command1_Click() { turns_->Command_Click(1); }
+    void Command2_Click() { turns_->Command_Click(2); }
+    void Command3_Click() { turns_->Command_Click(3); }
+    void Command4_Click() { turns_->Command_Click(4); }
+    void Command5_Click() { turns_->Command_Click(5); }
+    void Command6_Click() { turns_->Command_Click(6); }
+    void Command7_Click() { turns_->Command_Click(7); }
+    void Command8_Click() { turns_->Command_Click(8); }
+    void Command9_Click() { turns_->Command_Click(9); }
+
+protected:
+    /* Form_Unload: never refuses, but waits for a sound that is playing to end. */
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void unloadWindow();
+    void applyRoleColours();
+    void connectEvents();
+
+    Ui::frmmain ui_;
+    std::unique_ptr<RandomDice> ownDice_;
+    std::unique_ptr<SystemSoundPlayer> ownSound_;
+    Services services_;
+    Board board_;
+    TurnFlow *turns_ = nullptr;
+    bool closeWaitsForSound_ = false;
+};
+
+/* The look the window is designed for: Fusion style and the DejaVu fonts. */
+void applyDesktopLook();
+
+/* Shows a modal message box with OK only, no icon, captioned with the application's name. */
+void showPlainMessage(QWidget *parent, const QString &text);
+
+} // namespace pipwell

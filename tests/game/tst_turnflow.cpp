@@ -1,0 +1,342 @@
+// The turn flow through the real window: scripted dice, recorded sounds, real clicks.
+
+#include "frmmain.h"
+#include "seams.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace pipwell;
+using namespace pipwell::testing;
+
+namespace {
+
+// A window with scripted dice, recorded sounds and recorded winner messages.
+struct Table {
+    ScriptedDice dice;
+    RecordingSound sound;
+    QStringList messages;
+    QStringList log; // sounds and messages in the order they happened
+    std::unique_ptr<FrmMain> window;
+
+    Table() {
+        sound.onPlay = [this](const QString &name) { log << QStringLiteral("sound ") + name; };
+        FrmMain::Services services;
+        services.dice = &dice;
+        services.sound = &sound;
+        services.programDir = QStringLiteral("/opt/pipwell");
+        services.announce = [this](const QString &text) {
+            messages << text;
+            log << QStringLiteral("message");
+            if (onMessage)
+                onMessage();
+        };
+        window = std::make_unique<FrmMain>(services);
+        window->show();
+    }
+    const Board &board() const { return window->board(); }
+    BoardState state() const { return readBoard(board()); }
+    void roll(int first, int second) {
+        dice.push(first, second);
+        QTest::mouseClick(board().roll, Qt::LeftButton);
+    }
+    void clickTile(int n) { QTest::mouseClick(board().tiles.at(n - 1), Qt::LeftButton); }
+    void newGame() { QTest::mouseClick(board().newGame, Qt::LeftButton); }
+    void setSounds(bool on) { board().sounds->setChecked(on); }
+    std::function<void()> onMessage;
+};
+
+BoardState waiting(const QString &open, const QString &today = QStringLiteral("0"),
+                   const QString &total = QStringLiteral("0"),
+                   const QString &won = QStringLiteral("0")) {
+    BoardState s;
+    s.open = open;
+    s.roll = true;
+    s.today = today;
+    s.total = total;
+    s.won = won;
+    return s;
+}
+
+} // namespace
+
+class TestTurnFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWaitingForTheFirstRoll() {
+        Table table;
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789")));
+        QVERIFY(table.sound.paths.isEmpty());
+    }
+
+    void rollWritesDiceSumAndFaces_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("1+2") << 1 << 2;
+        QTest::newRow("double 4") << 4 << 4;
+        QTest::newRow("double 6") << 6 << 6;
+        QTest::newRow("double 1") << 1 << 1;
+        QTest::newRow("6+5") << 6 << 5;
+    }
+    void rollWritesDiceSumAndFaces() {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        Table table;
+        table.roll(first, second);
+
+        BoardState want;
+        want.open = QStringLiteral("123456789");
+        want.die1 = QString::number(first);
+        want.die2 = QString::number(second);
+        want.sum = QString::number(first + second);
+        want.newGame = true;
+        want.faces = QStringLiteral("d1p%1 d2p%2").arg(first).arg(second);
+        want.today = QStringLiteral("0");
+        want.total = QStringLiteral("1"); // the game counts at its first roll
+        want.won = QStringLiteral("0");
+        QCOMPARE(table.state(), want);
+        QCOMPARE(table.sound.names(), QStringList{QStringLiteral("roll.wav")});
+        QCOMPARE(table.sound.paths.first(), QStringLiteral("/opt/pipwell/roll.wav"));
+    }
+
+    // Every throw against every tile: a tile shuts exactly when it equals a die or the sum,
+    // and a tile that does not match changes nothing at all.
+    void everyThrowAgainstEveryTile() {
+        Table table;
+        for (int a = 1; a <= 6; ++a) {
+            for (int b = 1; b <= 6; ++b) {
+                for (int n = 1; n <= 9; ++n) {
+                    table.roll(a, b);
+                    const BoardState rolled = table.state();
+                    table.sound.paths.clear();
+                    table.clickTile(n);
+                    const bool matches = n == a || n == b || n == a + b;
+                    if (!matches) {
+                        QVERIFY2(table.state() == rolled,
+                                 qPrintable(QStringLiteral("%1+%2 tile %3").arg(a).arg(b).arg(n)));
+                        QVERIFY(table.sound.paths.isEmpty());
+                    } else {
+                        BoardState want = rolled;
+                        want.open.remove(QString::number(n));
+                        want.die1.clear();
+                        want.die2.clear();
+                        want.sum.clear();
+                        want.faces.clear();
+                        want.roll = true;
+                        QVERIFY2(table.state() == want,
+                                 qPrintable(QStringLiteral("%1+%2 tile %3: %4")
+                                                .arg(a)
+                                                .arg(b)
+                                                .arg(n)
+                                                .arg(table.state().describe())));
+                        QCOMPARE(table.sound.names(), QStringList{QStringLiteral("click.wav")});
+                    }
+                    table.newGame();
+                    QCOMPARE(table.state().open, QStringLiteral("123456789"));
+                }
+            }
+        }
+    }
+
+    void onlyOneTileShutsPerThrow() {
+        Table table;
+        table.roll(3, 3); // tiles 3 and 6 both match
+        table.clickTile(3);
+        table.clickTile(6);
+        QCOMPARE(table.state().open, QStringLiteral("12456789"));
+        QCOMPARE(table.sound.names(),
+                 (QStringList{QStringLiteral("roll.wav"), QStringLiteral("click.wav")}));
+    }
+
+    void tilesDoNothingBeforeARoll() {
+        Table table;
+        for (int n = 1; n <= 9; ++n)
+            table.clickTile(n);
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789")));
+        QVERIFY(table.sound.paths.isEmpty());
+        table.newGame(); // disabled until the first roll
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789")));
+    }
+
+    void aShutTileStaysShutUntilNewGame() {
+        Table table;
+        table.roll(2, 5);
+        table.clickTile(7);
+        table.roll(3, 4); // 7 again: tile 7 is shut and takes no click
+        table.clickTile(7);
+        QCOMPARE(table.state().open, QStringLiteral("12345689"));
+        QCOMPARE(table.board().numbers.at(6)->text(), QStringLiteral("7"));
+        table.newGame();
+        QCOMPARE(table.state().open, QStringLiteral("123456789"));
+    }
+
+    void noMatchLeavesOnlyNewGame() {
+        Table table;
+        table.roll(1, 1);
+        table.clickTile(1);
+        table.clickTile(2); // the throw after is 1+1 again: 1 shut, 2 shut
+        table.roll(1, 1);
+        const BoardState stuck = table.state();
+        for (int n = 1; n <= 9; ++n)
+            table.clickTile(n);
+        QTest::mouseClick(table.board().roll, Qt::LeftButton);
+        QCOMPARE(table.state(), stuck);
+        QVERIFY(!stuck.roll);
+        QVERIFY(stuck.newGame);
+        table.newGame();
+        QCOMPARE(table.state(),
+                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+    }
+
+    void newGameResetsTheBoard() {
+        Table table;
+        table.roll(1, 2);
+        table.clickTile(1);
+        table.roll(2, 3);
+        table.clickTile(5);
+        table.roll(4, 5);
+        table.clickTile(9);
+        table.roll(2, 5);
+        table.sound.paths.clear();
+        table.newGame();
+        QCOMPARE(table.state(),
+                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+        QCOMPARE(table.sound.names(), QStringList{QStringLiteral("new.wav")});
+        QVERIFY(!table.board().newGame->isEnabled());
+    }
+
+    void soundsOffSilencesRollNewGameButNotTheTile() {
+        Table table;
+        table.setSounds(false);
+        table.roll(2, 3);
+        table.clickTile(4); // no match: nothing
+        table.clickTile(5);
+        table.roll(6, 6);
+        table.newGame();
+        QCOMPARE(table.sound.names(), QStringList{QStringLiteral("click.wav")});
+        QCOMPARE(table.state(),
+                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+    }
+
+    void countersFollowTheGames() {
+        Table table;
+        table.roll(1, 2); // game 1 begins
+        table.clickTile(3);
+        table.roll(1, 2); // same game
+        QCOMPARE(table.state().total, QStringLiteral("1"));
+        table.newGame();
+        QCOMPARE(table.state().today, QStringLiteral("1"));
+        table.roll(5, 5); // game 2 begins
+        table.newGame();
+        table.roll(5, 5); // game 3
+        QCOMPARE(table.state().total, QStringLiteral("3"));
+        QCOMPARE(table.state().today, QStringLiteral("2"));
+        QCOMPARE(table.state().won, QStringLiteral("0"));
+    }
+
+    void resetStatsZeroesCountersOnly() {
+        Table table;
+        table.roll(1, 2);
+        table.clickTile(1);
+        table.roll(4, 4);
+        table.board().counters.gamesWon->setText(QStringLiteral("7"));
+        const BoardState before = table.state();
+        table.window->mnuReset_Click();
+        BoardState want = before;
+        want.today = want.total = want.won = QStringLiteral("0");
+        QCOMPARE(table.state(), want);
+        table.newGame();
+        QCOMPARE(table.state().today, QStringLiteral("1"));
+    }
+
+    // The nesting: what each handler does, in its order, including the change handlers that
+    // run inside the assignments of the dice.
+    void rollAndTileRunTheirStepsInOrder() {
+        Table table;
+        const Board &board = table.board();
+        QStringList &log = table.log;
+        auto watchText = [&](QLineEdit *box, const QString &name) {
+            QObject::connect(box, &QLineEdit::textChanged, &table.sound,
+                             [&log, name, &board](const QString &text) {
+                                 QString faces;
+                                 for (int k = 1; k <= 6; ++k) {
+                                     if (!board.die1Faces.at(k - 1)->isHidden())
+                                         faces += QStringLiteral(" d1p%1").arg(k);
+                                     if (!board.die2Faces.at(k - 1)->isHidden())
+                                         faces += QStringLiteral(" d2p%1").arg(k);
+                                 }
+                                 log << QStringLiteral("%1='%2'%3").arg(name, text, faces);
+                             });
+        };
+        // connected after the window's own handlers, so each entry sees the handler's result
+        watchText(board.die1, QStringLiteral("die1"));
+        watchText(board.die2, QStringLiteral("die2"));
+        watchText(board.sum, QStringLiteral("sum"));
+        table.sound.onPlay = [&](const QString &name) {
+            log << QStringLiteral("sound %1 new=%2 roll=%3")
+                       .arg(name)
+                       .arg(board.newGame->isEnabled())
+                       .arg(board.roll->isEnabled());
+        };
+
+        table.roll(4, 2);
+        QCOMPARE(log, (QStringList{
+                          QStringLiteral("sound roll.wav new=0 roll=1"),
+                          QStringLiteral("die1='4' d1p4"),
+                          QStringLiteral("die2='2' d1p4 d2p2"),
+                          QStringLiteral("sum='6' d1p4 d2p2"),
+                      }));
+        log.clear();
+        QTest::mouseClick(board.roll, Qt::LeftButton); // disabled while a throw stands
+        QVERIFY(log.isEmpty());
+
+        table.clickTile(6);
+        QCOMPARE(log, (QStringList{
+                          QStringLiteral("sound click.wav new=1 roll=0"),
+                          QStringLiteral("sum='' d1p4 d2p2"),
+                          QStringLiteral("die1='' d2p2"),
+                          QStringLiteral("die2=''"),
+                      }));
+        QVERIFY(board.roll->isEnabled());
+        QVERIFY(!board.tiles.at(5)->isEnabled());
+
+        log.clear();
+        table.roll(5, 1); // a second roll empties nothing: the dice are empty already
+        QCOMPARE(log.first(), QStringLiteral("sound roll.wav new=1 roll=1"));
+        QCOMPARE(log.size(), 4);
+    }
+
+    void rollClearsAnOldThrowBeforeDrawing() {
+        // Only visible through a direct call: the button is disabled while a throw stands.
+        Table table;
+        table.roll(3, 5);
+        QStringList order;
+        QObject::connect(table.board().die1, &QLineEdit::textChanged, table.window.get(),
+                         [&order](const QString &t) { order << QStringLiteral("die1=") + t; });
+        QObject::connect(table.board().sum, &QLineEdit::textChanged, table.window.get(),
+                         [&order](const QString &t) { order << QStringLiteral("sum=") + t; });
+        table.dice.push(6, 6);
+        table.board().roll->setEnabled(true);
+        QTest::mouseClick(table.board().roll, Qt::LeftButton);
+        QCOMPARE(order, (QStringList{QStringLiteral("sum="), QStringLiteral("die1="),
+                                     QStringLiteral("die1=6"), QStringLiteral("sum=12")}));
+        QCOMPARE(table.state().faces, QStringLiteral("d1p6 d2p6"));
+    }
+
+    void numberBoxTextDecidesTheMatch() {
+        Table table;
+        QLineEdit *number = table.board().numbers.at(0);
+        QVERIFY(number->isReadOnly());
+        QCOMPARE(number->focusPolicy(), Qt::NoFocus);
+        // The box, not the tile's position, is what a throw must equal.
+        number->setText(QStringLiteral("12"));
+        table.roll(6, 6);
+        table.clickTile(1);
+        QCOMPARE(table.state().open, QStringLiteral("23456789"));
+    }
+};
+
+QTEST_MAIN(TestTurnFlow)
+#include "tst_turnflow.moc"
