@@ -1,0 +1,214 @@
+#include "pcm.h"
+
+#include <QFile>
+
+#include <sndfile.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <vector>
+
+namespace pipwell::sound {
+
+qint64 Pcm::frames() const
+{
+    if (channels <= 0)
+        return 0;
+    return samples.size() / qint64(sizeof(qint16)) / channels;
+}
+
+qint64 Pcm::durationMs() const
+{
+    if (sampleRate <= 0)
+        return 0;
+    return (frames() * 1000 + sampleRate - 1) / sampleRate;
+}
+
+namespace {
+
+class FdGuard {
+public:
+    explicit FdGuard(int fd) : m_fd(fd) {}
+    ~FdGuard()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FdGuard(const FdGuard &) = delete;
+    FdGuard &operator=(const FdGuard &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+class SndfileGuard {
+public:
+    explicit SndfileGuard(SNDFILE *file) : m_file(file) {}
+    ~SndfileGuard()
+    {
+        if (m_file)
+            sf_close(m_file);
+    }
+    SndfileGuard(const SndfileGuard &) = delete;
+    SndfileGuard &operator=(const SndfileGuard &) = delete;
+    SNDFILE *get() const { return m_file; }
+
+private:
+    SNDFILE *m_file;
+};
+
+qint16 toInt16(float v)
+{
+    // Float data may go beyond full scale; clamping keeps it from wrapping into clicks.
+    return qint16(std::clamp(std::lround(v * 32768.0f), -32768L, 32767L));
+}
+
+// More than two channels fold into stereo: even-numbered channels (left, centre, rear
+// left in the usual layouts) go left, odd-numbered ones right.
+void appendFrames(QByteArray &out, const float *in, sf_count_t frames, int inChannels)
+{
+    const int outChannels = std::min(inChannels, 2);
+    const qsizetype oldSize = out.size();
+    out.resize(oldSize + qsizetype(frames) * outChannels * qsizetype(sizeof(qint16)));
+    auto *dst = reinterpret_cast<qint16 *>(out.data() + oldSize);
+    if (inChannels <= 2) {
+        for (sf_count_t i = 0; i < frames * inChannels; ++i)
+            *dst++ = toInt16(in[i]);
+        return;
+    }
+    const float leftCount = float((inChannels + 1) / 2);
+    const float rightCount = float(inChannels / 2);
+    for (sf_count_t f = 0; f < frames; ++f) {
+        const float *frame = in + f * inChannels;
+        float left = 0;
+        float right = 0;
+        for (int c = 0; c < inChannels; ++c)
+            (c % 2 == 0 ? left : right) += frame[c];
+        *dst++ = toInt16(left / leftCount);
+        *dst++ = toInt16(right / rightCount);
+    }
+}
+
+} // namespace
+
+std::optional<Pcm> decodeSoundFile(const QString &path)
+{
+    // O_NONBLOCK: opening a FIFO without a writer must not hang the game.
+    const QByteArray localPath = QFile::encodeName(path);
+    FdGuard fd(::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+
+    SF_INFO info{};
+    SndfileGuard file(sf_open_fd(fd.get(), SFM_READ, &info, SF_FALSE));
+    if (!file.get())
+        return std::nullopt;
+    if (info.channels <= 0 || info.samplerate < kMinSampleRate ||
+        info.samplerate > kMaxSampleRate)
+        return std::nullopt;
+
+    Pcm pcm;
+    pcm.sampleRate = info.samplerate;
+    pcm.channels = std::min(info.channels, 2);
+    const qint64 bytesPerFrame = pcm.channels * qint64(sizeof(qint16));
+    const qint64 maxFrames =
+        std::min<qint64>(kMaxSeconds * info.samplerate, kMaxDecodedBytes / bytesPerFrame);
+
+    // The header's frame count is not trusted for allocation: read in chunks until the
+    // data really ends or the limit is reached.
+    const sf_count_t chunkFrames = std::max(1, 65536 / info.channels);
+    // Read as float, which libsndfile scales to full range for every sample format
+    // (its 16-bit reads leave float data unscaled, and so nearly silent).
+    std::vector<float> chunk(size_t(chunkFrames) * size_t(info.channels));
+    qint64 decoded = 0;
+    while (decoded < maxFrames) {
+        const sf_count_t want = std::min<qint64>(chunkFrames, maxFrames - decoded);
+        const sf_count_t got = sf_readf_float(file.get(), chunk.data(), want);
+        if (got <= 0)
+            break;
+        appendFrames(pcm.samples, chunk.data(), got, info.channels);
+        decoded += got;
+    }
+    if (decoded == 0)
+        return std::nullopt;
+    pcm.samples.squeeze();
+    return pcm;
+}
+
+const Pcm &defaultSound()
+{
+    static const Pcm beep = [] {
+        constexpr int rate = 44100;
+        constexpr double toneSeconds = 0.085;
+        constexpr double fadeSeconds = 0.012;
+        constexpr double amplitude = 0.25 * 32767;
+        constexpr double pitches[] = {880.0, 660.0};
+        const int toneFrames = int(toneSeconds * rate);
+        const int fadeFrames = int(fadeSeconds * rate);
+
+        Pcm pcm;
+        pcm.sampleRate = rate;
+        pcm.channels = 1;
+        pcm.samples.resize(qsizetype(std::size(pitches)) * toneFrames * qsizetype(sizeof(qint16)));
+        auto *out = reinterpret_cast<qint16 *>(pcm.samples.data());
+        for (double pitch : pitches) {
+            for (int i = 0; i < toneFrames; ++i) {
+                // Fades at both ends of each tone keep the beep free of clicks.
+                const double edge = std::min(i, toneFrames - 1 - i);
+                const double gain = std::min(1.0, edge / fadeFrames);
+                const double phase = 2 * std::numbers::pi * pitch * i / rate;
+                *out++ = qint16(std::lround(amplitude * gain * std::sin(phase)));
+            }
+        }
+        return pcm;
+    }();
+    return beep;
+}
+
+Pcm converted(const Pcm &pcm, int sampleRate, int channels)
+{
+    Pcm out;
+    out.sampleRate = sampleRate;
+    out.channels = channels;
+    const qint64 inFrames = pcm.frames();
+    if (inFrames == 0 || pcm.sampleRate <= 0 || sampleRate <= 0 || channels <= 0)
+        return out;
+
+    const qint64 outFrames = std::max<qint64>(1, inFrames * sampleRate / pcm.sampleRate);
+    out.samples.resize(outFrames * channels * qsizetype(sizeof(qint16)));
+    const auto *in = reinterpret_cast<const qint16 *>(pcm.samples.constData());
+    auto *dst = reinterpret_cast<qint16 *>(out.samples.data());
+    const double step = double(pcm.sampleRate) / sampleRate;
+
+    // Channel c of the output takes input channel c, or the last one the input has
+    // (mono becomes both sides of stereo); stereo to mono averages both sides.
+    auto sampleAt = [&](qint64 frame, int c) -> double {
+        const qint16 *f = in + frame * pcm.channels;
+        if (channels == 1 && pcm.channels > 1)
+            return (double(f[0]) + f[1]) / 2;
+        return f[std::min(c, pcm.channels - 1)];
+    };
+    for (qint64 i = 0; i < outFrames; ++i) {
+        const double pos = i * step;
+        const qint64 a = std::min<qint64>(qint64(pos), inFrames - 1);
+        const qint64 b = std::min<qint64>(a + 1, inFrames - 1);
+        const double t = pos - double(a);
+        for (int c = 0; c < channels; ++c) {
+            const double v = sampleAt(a, c) * (1 - t) + sampleAt(b, c) * t;
+            *dst++ = qint16(std::clamp<long>(std::lround(v), -32768, 32767));
+        }
+    }
+    return out;
+}
+
+} // namespace pipwell::sound

@@ -1,0 +1,12 @@
+#include "soundplayer.h"
+
+#include "playsoundfile.h"
+
+namespace pipwell {
+
+void SystemSoundPlayer::play(const QString &path)
+{
+    PlaySoundFile(path);
+}
+
+} // namespace pipwell

@@ -1,0 +1,320 @@
+// Decoding sound files into what the audio sink is fed, without any audio device.
+
+#include "pcm.h"
+#include "soundfixtures.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace pipwell::sound;
+using namespace pipwell::testing;
+
+namespace {
+
+const qint16 *samplesOf(const Pcm &pcm)
+{
+    return reinterpret_cast<const qint16 *>(pcm.samples.constData());
+}
+
+int peakOf(const Pcm &pcm)
+{
+    int peak = 0;
+    for (qint64 i = 0; i < pcm.samples.size() / 2; ++i)
+        peak = std::max(peak, std::abs(int(samplesOf(pcm)[i])));
+    return peak;
+}
+
+// Upward crossings per second of one channel; the margin keeps coding noise around zero
+// from counting as extra crossings.
+double pitchOf(const Pcm &pcm, int channel)
+{
+    constexpr int margin = 2000;
+    int crossings = 0;
+    bool below = false;
+    for (qint64 f = 0; f < pcm.frames(); ++f) {
+        const qint16 v = samplesOf(pcm)[f * pcm.channels + channel];
+        if (v < -margin) {
+            below = true;
+        } else if (v > margin && below) {
+            below = false;
+            ++crossings;
+        }
+    }
+    return crossings * double(pcm.sampleRate) / double(pcm.frames());
+}
+
+} // namespace
+
+class TestSoundDecode : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString file(const QString &name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void decodesFormatsToSixteenBit_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::newRow("wav 16-bit mono") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 44100 << 1;
+        QTest::newRow("wav unsigned 8-bit") << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << 22050 << 1;
+        QTest::newRow("wav 24-bit stereo") << (SF_FORMAT_WAV | SF_FORMAT_PCM_24) << 48000 << 2;
+        QTest::newRow("wav float stereo") << (SF_FORMAT_WAV | SF_FORMAT_FLOAT) << 96000 << 2;
+        QTest::newRow("wav ima adpcm") << (SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM) << 8000 << 1;
+        QTest::newRow("flac") << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16) << 44100 << 2;
+        QTest::newRow("lowest rate") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << kMinSampleRate << 1;
+        QTest::newRow("highest rate") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << kMaxSampleRate
+                                      << 2;
+    }
+    void decodesFormatsToSixteenBit()
+    {
+        QFETCH(int, format);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        const QString path = file(QStringLiteral("tone-%1.snd").arg(QTest::currentDataTag()));
+        QVERIFY(writeTone(path, 0.25, rate, channels, format, 0.5, 440.0));
+
+        const std::optional<Pcm> pcm = decodeSoundFile(path);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->sampleRate, rate);
+        QCOMPARE(pcm->channels, channels);
+        // Block codecs may pad the last block.
+        QVERIFY2(std::abs(pcm->frames() - qint64(0.25 * rate)) <= 1024,
+                 qPrintable(QString::number(pcm->frames())));
+        // Half of full scale, whatever the stored sample format.
+        QVERIFY2(std::abs(peakOf(*pcm) - 16384) < 16384 / 20,
+                 qPrintable(QString::number(peakOf(*pcm))));
+        QVERIFY(std::abs(pitchOf(*pcm, channels - 1) - 440.0) < 10.0);
+    }
+
+    void keepsWholeLongFile()
+    {
+        const QString path = file(QStringLiteral("minute.wav"));
+        QVERIFY(writeTone(path, 60.0, 44100, 2));
+        const std::optional<Pcm> pcm = decodeSoundFile(path);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->frames(), qint64(60) * 44100);
+        QCOMPARE(pcm->durationMs(), qint64(60000));
+    }
+
+    void foldsSurroundIntoStereo()
+    {
+        // Six channels with a distinct level each: 0.1, 0.2, ... 0.6.
+        std::vector<double> samples;
+        for (int f = 0; f < 1000; ++f)
+            for (int c = 0; c < 6; ++c)
+                samples.push_back(0.1 * (c + 1));
+        const QString path = file(QStringLiteral("surround.wav"));
+        QVERIFY(writeFrames(path, 48000, 6, SF_FORMAT_WAV | SF_FORMAT_PCM_16, samples));
+
+        const std::optional<Pcm> pcm = decodeSoundFile(path);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->channels, 2);
+        QCOMPARE(pcm->frames(), qint64(1000));
+        const double left = samplesOf(*pcm)[2 * 500] / 32768.0;
+        const double right = samplesOf(*pcm)[2 * 500 + 1] / 32768.0;
+        QVERIFY2(std::abs(left - 0.3) < 0.01, qPrintable(QString::number(left)));  // 0.1 0.3 0.5
+        QVERIFY2(std::abs(right - 0.4) < 0.01, qPrintable(QString::number(right))); // 0.2 0.4 0.6
+    }
+
+    void clipsFloatBeyondFullScale()
+    {
+        const QString path = file(QStringLiteral("loud.wav"));
+        QVERIFY(writeFrames(path, 44100, 1, SF_FORMAT_WAV | SF_FORMAT_FLOAT,
+                            std::vector<double>{1.5, -1.5, 0.0}));
+        const std::optional<Pcm> pcm = decodeSoundFile(path);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->frames(), qint64(3));
+        QVERIFY(samplesOf(*pcm)[0] > 32000);
+        QVERIFY(samplesOf(*pcm)[1] < -32000);
+    }
+
+    // A header may claim far more data than the file holds.
+    void readsOnlyTheDataThatExists()
+    {
+        QByteArray bytes = wavHeader(1, 44100, 0xFFFFFFF0u, 0xFFFFFFF8u);
+        for (int i = 0; i < 1000; ++i)
+            bytes.append("\x00\x10", 2);
+        const QString path = file(QStringLiteral("liar.wav"));
+        QVERIFY(writeBytes(path, bytes));
+
+        const std::optional<Pcm> pcm = decodeSoundFile(path);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->frames(), qint64(1000));
+        QCOMPARE(samplesOf(*pcm)[999], qint16(0x1000));
+    }
+
+    void cutsOverlongSounds_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<qint64>("expectedFrames");
+        QTest::newRow("ten minutes") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 8000 << 1 << 605.0
+                                     << kMaxSeconds * 8000;
+        // 8-bit on disk, twice the size once decoded.
+        QTest::newRow("memory budget") << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << kMaxSampleRate << 2
+                                       << 90.0 << kMaxDecodedBytes / 4;
+    }
+    void cutsOverlongSounds()
+    {
+        QFETCH(int, format);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(double, seconds);
+        QFETCH(qint64, expectedFrames);
+        const QString path = file(QStringLiteral("long.wav"));
+        QVERIFY(writeTone(path, seconds, rate, channels, format));
+        const std::optional<Pcm> pcm = decodeSoundFile(path);
+        QFile::remove(path);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->frames(), expectedFrames);
+    }
+
+    void rejectsWhatCannotBePlayed_data()
+    {
+        QTest::addColumn<QString>("path");
+        QVERIFY(dir.isValid());
+
+        QTest::newRow("missing") << file(QStringLiteral("nothing-here.wav"));
+        QTest::newRow("empty path") << QString();
+
+        const QString empty = file(QStringLiteral("empty.wav"));
+        QVERIFY(writeBytes(empty, {}));
+        QTest::newRow("zero bytes") << empty;
+
+        QByteArray noise(4096, Qt::Uninitialized);
+        QRandomGenerator random(20240613);
+        for (char &c : noise)
+            c = char(random.bounded(256));
+        const QString garbage = file(QStringLiteral("noise.wav"));
+        QVERIFY(writeBytes(garbage, noise));
+        QTest::newRow("random bytes") << garbage;
+
+        const QString whole = file(QStringLiteral("whole.wav"));
+        QVERIFY(writeTone(whole, 0.1));
+        QFile source(whole);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QString truncated = file(QStringLiteral("truncated.wav"));
+        QVERIFY(writeBytes(truncated, source.read(20)));
+        QTest::newRow("truncated header") << truncated;
+
+        const QString headerOnly = file(QStringLiteral("header-only.wav"));
+        QVERIFY(writeBytes(headerOnly, wavHeader(1, 44100, 0, 36)));
+        QTest::newRow("no frames") << headerOnly;
+
+        const QString noChannels = file(QStringLiteral("no-channels.wav"));
+        QVERIFY(writeBytes(noChannels, wavHeader(0, 44100, 4, 40) + QByteArray(4, '\1')));
+        QTest::newRow("zero channels") << noChannels;
+
+        const QString slow = file(QStringLiteral("slow.wav"));
+        QVERIFY(writeTone(slow, 0.5, kMinSampleRate / 2));
+        QTest::newRow("rate too low") << slow;
+
+        const QString fast = file(QStringLiteral("fast.wav"));
+        QVERIFY(writeTone(fast, 0.1, 384000));
+        QTest::newRow("rate too high") << fast;
+
+        const QString folder = file(QStringLiteral("folder.wav"));
+        QVERIFY(QDir().mkpath(folder));
+        QTest::newRow("directory") << folder;
+
+        const QString fifo = file(QStringLiteral("fifo.wav"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::newRow("fifo without writer") << fifo;
+
+        QTest::newRow("character device") << QStringLiteral("/dev/zero");
+
+        const QString loopA = file(QStringLiteral("loop-a.wav"));
+        const QString loopB = file(QStringLiteral("loop-b.wav"));
+        QVERIFY(QFile::link(loopB, loopA));
+        QVERIFY(QFile::link(loopA, loopB));
+        QTest::newRow("symlink loop") << loopA;
+    }
+    void rejectsWhatCannotBePlayed()
+    {
+        QFETCH(QString, path);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!decodeSoundFile(path));
+        QVERIFY2(clock.elapsed() < 1500, "deciding that a file is unplayable took too long");
+    }
+
+    void rejectsUnreadableFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root can read any file");
+        const QString path = file(QStringLiteral("secret.wav"));
+        QVERIFY(writeTone(path, 0.1));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        QVERIFY(!decodeSoundFile(path));
+    }
+
+    void followsSymlinkToSound()
+    {
+        const QString target = file(QStringLiteral("target.wav"));
+        const QString link = file(QStringLiteral("link.wav"));
+        QVERIFY(writeTone(target, 0.1));
+        QVERIFY(QFile::link(target, link));
+        const std::optional<Pcm> pcm = decodeSoundFile(link);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->frames(), qint64(4410));
+    }
+
+    void defaultSoundIsShortAndSoft()
+    {
+        const Pcm &beep = defaultSound();
+        QVERIFY(beep.durationMs() >= 150 && beep.durationMs() <= 200);
+        const int peak = peakOf(beep);
+        QVERIFY(peak > 32768 / 10 && peak < 32768 / 2);
+        // Faded in and out: no click at either end.
+        const qint16 *s = samplesOf(beep);
+        const qint64 last = beep.samples.size() / 2 - 1;
+        QVERIFY(std::abs(s[0]) < 100 && std::abs(s[last]) < 100);
+    }
+
+    void convertsRateAndChannels()
+    {
+        const QString path = file(QStringLiteral("to-convert.wav"));
+        QVERIFY(writeTone(path, 0.5, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.5, 1000.0));
+        const std::optional<Pcm> mono = decodeSoundFile(path);
+        QVERIFY(mono);
+
+        const Pcm stereo = converted(*mono, 44100, 2);
+        QCOMPARE(stereo.sampleRate, 44100);
+        QCOMPARE(stereo.channels, 2);
+        QVERIFY(std::abs(stereo.frames() - 2 * mono->frames()) <= 1);
+        QCOMPARE(stereo.durationMs(), mono->durationMs());
+        for (qint64 f = 0; f < stereo.frames(); f += 97)
+            QCOMPARE(samplesOf(stereo)[2 * f], samplesOf(stereo)[2 * f + 1]);
+        QVERIFY(std::abs(pitchOf(stereo, 0) - 1000.0) < 10.0);
+        QVERIFY(std::abs(peakOf(stereo) - 16384) < 16384 / 20);
+
+        Pcm leftRight;
+        leftRight.sampleRate = 48000;
+        leftRight.channels = 2;
+        const qint16 frame[] = {12000, 4000};
+        for (int i = 0; i < 480; ++i)
+            leftRight.samples.append(reinterpret_cast<const char *>(frame), sizeof frame);
+        const Pcm down = converted(leftRight, 44100, 1);
+        QCOMPARE(down.frames(), qint64(441));
+        QCOMPARE(samplesOf(down)[200], qint16(8000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundDecode)
+#include "tst_sound_decode.moc"
