@@ -1,0 +1,166 @@
+// Help > About and Help > Instructions, with the desktop's file opener intercepted.
+
+#include "frmmain.h"
+#include "help.h"
+#include "seams.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace pipwell;
+using namespace pipwell::testing;
+
+// Stands in for the desktop: records what it was asked to open.
+class Opener : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+namespace {
+
+struct Window {
+    ScriptedDice dice;
+    RecordingSound sound;
+    std::unique_ptr<FrmMain> frm;
+    explicit Window(const QString &programDir) {
+        FrmMain::Services s;
+        s.dice = &dice;
+        s.sound = &sound;
+        s.programDir = programDir;
+        frm = std::make_unique<FrmMain>(s);
+        frm->show();
+        // a game under way, to see that Help leaves it alone
+        dice.push(3, 4);
+        frm->board().roll->click();
+        frm->board().tiles.at(6)->click();
+        dice.push(2, 2);
+        frm->board().roll->click();
+    }
+    BoardState state() const { return readBoard(frm->board()); }
+};
+
+void touch(const QString &path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("How to play\n");
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        opener = std::make_unique<Opener>();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), opener.get(), "open");
+    }
+    void cleanup() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    void aboutMessageText() {
+        const QString a = QStringLiteral(
+            "I saw this game in a bar being played with dice.  It cost a quarter to play, and for "
+            "every quarter they put in, the bar would match it.  The person who successfully "
+            "cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I "
+            "would write the same game (after I sobered up) to see for myself the odds of "
+            "winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the "
+            "name of the game (the bar didn't even know), so I gave it the name of a kewl "
+            "Gravelhoof song.");
+        const QString b = QStringLiteral(
+            " Finally, this program is freeware.  Although if you feel the urge to help support a "
+            "semi starving college student (actually, Id prefer to be paid in beer from "
+            "everywhere in the world), email me pipwell@example.org for my home address");
+        QCOMPARE(help::aboutMessage(), a + QStringLiteral("\r\n") + b);
+        QCOMPARE(help::aboutMessage().count(QLatin1Char('\n')), 1);
+        QCOMPARE(help::aboutMessage().count(QLatin1Char('\r')), 1);
+    }
+
+    void aboutBoxLeavesTheGameAlone() {
+        Window w(QDir::tempPath());
+        const BoardState before = w.state();
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttons = 0;
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                text = box->text();
+                title = box->windowTitle();
+                icon = box->icon();
+                buttons = int(box->buttons().size());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        answer.start();
+        w.frm->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(text, help::aboutMessage());
+        QCOMPARE(title, QStringLiteral("Quorble For President!!"));
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(buttons, 1);
+        QCOMPARE(w.state(), before);
+        QVERIFY(w.sound.paths.size() == 3); // the two rolls and the click, nothing from About
+    }
+
+    void instructionsHandTheReadmeToTheDesktopEachTime() {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("readme.txt")));
+        Window w(dir.path());
+        const BoardState before = w.state();
+        QAction *instructions = w.frm->findChild<QAction *>(QStringLiteral("mnuInstructions"));
+        instructions->trigger();
+        instructions->trigger();
+        const QUrl want = QUrl::fromLocalFile(dir.filePath(QStringLiteral("readme.txt")));
+        QCOMPARE(opener->opened, (QList<QUrl>{want, want}));
+        QCOMPARE(w.state(), before);
+    }
+
+    void missingReadmeChangesNothing() {
+        QTemporaryDir dir;
+        Window w(dir.path());
+        const BoardState before = w.state();
+        QCOMPARE(w.frm->HyperJump(dir.filePath(QStringLiteral("readme.txt"))), 2);
+        w.frm->mnuInstructions_Click();
+        QVERIFY(opener->opened.isEmpty());
+        QCOMPARE(w.state(), before);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // The path goes to the desktop as a file URL, never through a shell.
+    void awkwardPathsReachTheDesktopUnchanged_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("spaces") << QStringLiteral("read me now.txt");
+        QTest::newRow("quotes") << QStringLiteral("it's \"the\" readme.txt");
+        QTest::newRow("non-ASCII") << QStringLiteral("Spielanleitung für Würfel ŋ.txt");
+        QTest::newRow("command") << QStringLiteral("$(touch pwned) `touch pwned`; touch pwned.txt");
+        QTest::newRow("percent and hash") << QStringLiteral("100% #1 ?.txt");
+    }
+    void awkwardPathsReachTheDesktopUnchanged() {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("a $(touch pwned) folder"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = QDir(folder).filePath(name);
+        touch(path);
+        QVERIFY(help::hyperJump(path) > 32);
+        QCOMPARE(opener->opened.size(), 1);
+        QCOMPARE(opener->opened.first().toLocalFile(), path);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("pwned"))));
+        QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("pwned"))));
+        QVERIFY(!QFile::exists(QDir(folder).filePath(QStringLiteral("pwned"))));
+    }
+
+private:
+    std::unique_ptr<Opener> opener;
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
