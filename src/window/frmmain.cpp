@@ -9,8 +9,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QStyleFactory>
+
+#include <cmath>
 
 static void initPictures() {
     // Pictures compiled into a static library must be registered by name.
@@ -18,6 +22,28 @@ static void initPictures() {
 }
 
 namespace pipwell {
+
+namespace {
+
+// Pixel pictures enlarged by whole pixels stay sharp on a scaled screen; smooth scaling
+// would blur them.
+QPixmap enlarged(const QString &resource, qreal ratio) {
+    const QImage image(resource);
+    const QSize size(qRound(image.width() * ratio), qRound(image.height() * ratio));
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QIcon crispIcon(const QString &resource) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0})
+        icon.addPixmap(enlarged(resource, ratio));
+    return icon;
+}
+
+} // namespace
 
 FrmMain::FrmMain(Services services, QWidget *parent)
     : QMainWindow(parent)
@@ -56,6 +82,9 @@ FrmMain::FrmMain(Services services, QWidget *parent)
         board_.tiles.at(n - 1)->setToolTip(QString::number(throwsThatShut(n)));
 
     applyRoleColours();
+    sharpenPictures();
+    describeForAssistiveTechnology();
+    ui_.cmdRoll->setFocus();
     setFixedSize(sizeHint());
     turns_ = new TurnFlow(board_, services_, this);
     connectEvents();
@@ -86,6 +115,15 @@ void FrmMain::connectEvents() {
     });
     connect(ui_.mnuInstructions, &QAction::triggered, this, &FrmMain::mnuInstructions_Click);
     connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    // The digits press their tiles; the same as a click, and nothing while the tile is shut.
+    for (int n = 1; n <= 9; ++n) {
+        auto *key = new QShortcut(QKeySequence(Qt::Key_0 + n), this);
+        QAbstractButton *tile = board_.tiles.at(n - 1);
+        connect(key, &QShortcut::activated, tile, &QAbstractButton::click);
+    }
+    // Enter presses the focused button, as Space does.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        button->installEventFilter(this);
     connect(SoundEvents::instance(), &SoundEvents::allSoundsEnded, this, [this] {
         if (closeWaitsForSound_)
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -117,6 +155,56 @@ void FrmMain::applyRoleColours() {
         palette.setColor(QPalette::Text, desktop.color(QPalette::WindowText));
         box->setPalette(palette);
     }
+}
+
+void FrmMain::sharpenPictures() {
+    for (int n = 1; n <= 9; ++n)
+        board_.tiles.at(n - 1)->setIcon(crispIcon(QStringLiteral(":/pictures/tile%1.png").arg(n)));
+    ui_.cmdRoll->setIcon(crispIcon(QStringLiteral(":/pictures/roll.png")));
+    ui_.cmdReset->setIcon(crispIcon(QStringLiteral(":/pictures/reset.png")));
+    ui_.cmdQuit->setIcon(crispIcon(QStringLiteral(":/pictures/quit.png")));
+    const qreal ratio = qApp->devicePixelRatio();
+    if (ratio != 1.0) {
+        for (int k = 1; k <= 6; ++k) {
+            const QPixmap face = enlarged(QStringLiteral(":/faces/face%1.bmp").arg(k), ratio);
+            for (QWidget *box : {board_.die1Faces.at(k - 1), board_.die2Faces.at(k - 1)})
+                static_cast<QLabel *>(box)->setPixmap(face);
+        }
+    }
+}
+
+void FrmMain::describeForAssistiveTechnology() {
+    // A screen reader needs words where the window shows pictures.
+    for (int n = 1; n <= 9; ++n) {
+        QAbstractButton *tile = board_.tiles.at(n - 1);
+        tile->setAccessibleName(QStringLiteral("Tile %1").arg(n));
+        tile->setAccessibleDescription(
+            QStringLiteral("%1 of 36 throws can shut this tile").arg(throwsThatShut(n)));
+        board_.numbers.at(n - 1)->setAccessibleName(QStringLiteral("Number of tile %1").arg(n));
+    }
+    ui_.die1_txt->setAccessibleName(QStringLiteral("Die 1"));
+    ui_.die2_txt->setAccessibleName(QStringLiteral("Die 2"));
+    ui_.dietotal_txt->setAccessibleName(QStringLiteral("Sum"));
+    for (int k = 1; k <= 6; ++k) {
+        board_.die1Faces.at(k - 1)->setAccessibleName(QStringLiteral("Die 1 shows %1").arg(k));
+        board_.die2Faces.at(k - 1)->setAccessibleName(QStringLiteral("Die 2 shows %1").arg(k));
+    }
+    ui_.txtStats->setAccessibleName(ui_.Label3->text());
+    ui_.txtTotal->setAccessibleName(ui_.Label5->text());
+    ui_.txtWin->setAccessibleName(ui_.Label6->text());
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (button != nullptr && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            button->animateClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmMain::loadAndShow() {

@@ -55,10 +55,13 @@ public:
 protected:
     /* Form_Unload: never refuses, but waits for a sound that is playing to end. */
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void unloadWindow();
     void applyRoleColours();
+    void sharpenPictures();
+    void describeForAssistiveTechnology();
     void connectEvents();
 
     Ui::frmmain ui_;
