@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -167,6 +168,35 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!board.tiles.at(0)->isEnabled(), 5000);
         QCOMPARE(board.die1->text(), QString());
         QVERIFY(board.roll->isEnabled());
+    }
+
+    // Closing the window while a sound plays: the window stays until the sound has ended,
+    // then closes without being asked again.
+    void closeDuringASoundWaitsForIt() {
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            QSKIP("No audio device available");
+        QTemporaryDir dir;
+        QVERIFY(writeTone(dir.filePath(QStringLiteral("new.wav")), 1.0));
+        QVERIFY(writeTone(dir.filePath(QStringLiteral("roll.wav")), 0.05));
+        ScriptedDice dice;
+        FrmMain::Services s;
+        s.dice = &dice;
+        s.programDir = dir.path();
+        FrmMain frm(s);
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        dice.push(5, 5);
+        frm.board().roll->click();
+
+        bool visibleAfterRequest = false;
+        QTimer::singleShot(300, &frm, [&] {
+            frm.windowHandle()->close(); // as the close box does
+            visibleAfterRequest = frm.isVisible();
+        });
+        frm.board().newGame->click(); // plays new.wav, one second
+        QVERIFY(visibleAfterRequest);
+        QCOMPARE(frm.board().sum->text(), QString()); // New Game finished its steps
+        QTRY_VERIFY_WITH_TIMEOUT(!frm.isVisible(), 3000);
     }
 };
 
