@@ -78,10 +78,11 @@ void TurnFlow::Command_Click(int tile) {
 }
 
 void TurnFlow::die1_txt_Change() {
-    if (allTilesShut())
+    if (allTilesShut()) {
         win(); // die 1's last face stays up through the message and the sounds
-    else
+    } else {
         showFace(board_.die1Faces, board_.die1->text());
+    }
 }
 
 void TurnFlow::die2_txt_Change() {

@@ -16,15 +16,13 @@
 
 namespace pipwell::sound {
 
-qint64 Pcm::frames() const
-{
+qint64 Pcm::frames() const {
     if (channels <= 0)
         return 0;
     return samples.size() / qint64(sizeof(qint16)) / channels;
 }
 
-qint64 Pcm::durationMs() const
-{
+qint64 Pcm::durationMs() const {
     if (sampleRate <= 0)
         return 0;
     return (frames() * 1000 + sampleRate - 1) / sampleRate;
@@ -34,9 +32,9 @@ namespace {
 
 class FdGuard {
 public:
-    explicit FdGuard(int fd) : m_fd(fd) {}
-    ~FdGuard()
-    {
+    explicit FdGuard(int fd)
+        : m_fd(fd) {}
+    ~FdGuard() {
         if (m_fd >= 0)
             ::close(m_fd);
     }
@@ -50,9 +48,9 @@ private:
 
 class SndfileGuard {
 public:
-    explicit SndfileGuard(SNDFILE *file) : m_file(file) {}
-    ~SndfileGuard()
-    {
+    explicit SndfileGuard(SNDFILE *file)
+        : m_file(file) {}
+    ~SndfileGuard() {
         if (m_file)
             sf_close(m_file);
     }
@@ -64,16 +62,14 @@ private:
     SNDFILE *m_file;
 };
 
-qint16 toInt16(float v)
-{
+qint16 toInt16(float v) {
     // Float data may go beyond full scale; clamping keeps it from wrapping into clicks.
     return qint16(std::clamp(std::lround(v * 32768.0f), -32768L, 32767L));
 }
 
 // More than two channels fold into stereo: even-numbered channels (left, centre, rear
 // left in the usual layouts) go left, odd-numbered ones right.
-void appendFrames(QByteArray &out, const float *in, sf_count_t frames, int inChannels)
-{
+void appendFrames(QByteArray &out, const float *in, sf_count_t frames, int inChannels) {
     const int outChannels = std::min(inChannels, 2);
     const qsizetype oldSize = out.size();
     out.resize(oldSize + qsizetype(frames) * outChannels * qsizetype(sizeof(qint16)));
@@ -98,8 +94,7 @@ void appendFrames(QByteArray &out, const float *in, sf_count_t frames, int inCha
 
 } // namespace
 
-std::optional<Pcm> decodeSoundFile(const QString &path)
-{
+std::optional<Pcm> decodeSoundFile(const QString &path) {
     // O_NONBLOCK: opening a FIFO without a writer must not hang the game.
     const QByteArray localPath = QFile::encodeName(path);
     FdGuard fd(::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -113,8 +108,7 @@ std::optional<Pcm> decodeSoundFile(const QString &path)
     SndfileGuard file(sf_open_fd(fd.get(), SFM_READ, &info, SF_FALSE));
     if (!file.get())
         return std::nullopt;
-    if (info.channels <= 0 || info.samplerate < kMinSampleRate ||
-        info.samplerate > kMaxSampleRate)
+    if (info.channels <= 0 || info.samplerate < kMinSampleRate || info.samplerate > kMaxSampleRate)
         return std::nullopt;
 
     Pcm pcm;
@@ -145,8 +139,7 @@ std::optional<Pcm> decodeSoundFile(const QString &path)
     return pcm;
 }
 
-const Pcm &defaultSound()
-{
+const Pcm &defaultSound() {
     static const Pcm beep = [] {
         constexpr int rate = 44100;
         constexpr double toneSeconds = 0.085;
@@ -175,8 +168,7 @@ const Pcm &defaultSound()
     return beep;
 }
 
-Pcm converted(const Pcm &pcm, int sampleRate, int channels)
-{
+Pcm converted(const Pcm &pcm, int sampleRate, int channels) {
     Pcm out;
     out.sampleRate = sampleRate;
     out.channels = channels;
@@ -199,7 +191,7 @@ Pcm converted(const Pcm &pcm, int sampleRate, int channels)
         return f[std::min(c, pcm.channels - 1)];
     };
     for (qint64 i = 0; i < outFrames; ++i) {
-        const double pos = i * step;
+        const double pos = double(i) * step;
         const qint64 a = std::min<qint64>(qint64(pos), inFrames - 1);
         const qint64 b = std::min<qint64>(a + 1, inFrames - 1);
         const double t = pos - double(a);

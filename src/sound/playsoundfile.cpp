@@ -12,6 +12,9 @@
 #include <QMediaDevices>
 #include <QTimer>
 
+#include <utility>
+#include <vector>
+
 namespace pipwell {
 
 namespace {
@@ -22,22 +25,41 @@ constexpr qint64 kTailGraceMs = 80;
 
 int nestingDepth = 0;
 
+// Sinks that have finished playing. Their destructor processes all pending events, which
+// inside any sound's wait would hand out held-back user input early; and a plain
+// deleteLater() can still be carried out inside a later sound's wait (the next sound of
+// the same handler, or the outer sound of a nested one). So they are deleted only from the
+// event loop, at a moment when no sound is playing.
+std::vector<QAudioSink *> finishedSinks;
+
+void deleteFinishedSinksLater() {
+    QTimer::singleShot(0, SoundEvents::instance(), [] {
+        // A sound started meanwhile schedules this again when it ends.
+        if (nestingDepth > 0)
+            return;
+        const std::vector<QAudioSink *> sinks = std::exchange(finishedSinks, {});
+        for (QAudioSink *sink : sinks)
+            delete sink;
+    });
+}
+
 // Counts the PlaySoundFile calls under way and announces the end of the outermost one,
 // whichever way the call returns.
 class NestingGuard {
 public:
     NestingGuard() { ++nestingDepth; }
-    ~NestingGuard()
-    {
-        if (--nestingDepth == 0)
+    ~NestingGuard() {
+        if (--nestingDepth == 0) {
+            if (!finishedSinks.empty())
+                deleteFinishedSinksLater();
             emit SoundEvents::instance()->allSoundsEnded();
+        }
     }
     NestingGuard(const NestingGuard &) = delete;
     NestingGuard &operator=(const NestingGuard &) = delete;
 };
 
-QAudioFormat formatOf(const sound::Pcm &pcm)
-{
+QAudioFormat formatOf(const sound::Pcm &pcm) {
     QAudioFormat format;
     format.setSampleRate(pcm.sampleRate);
     format.setChannelCount(pcm.channels);
@@ -45,8 +67,7 @@ QAudioFormat formatOf(const sound::Pcm &pcm)
     return format;
 }
 
-void playOn(const QAudioDevice &device, const sound::Pcm &decoded)
-{
+void playOn(const QAudioDevice &device, const sound::Pcm &decoded) {
     sound::Pcm converted;
     const sound::Pcm *pcm = &decoded;
     if (!device.isFormatSupported(formatOf(decoded))) {
@@ -56,8 +77,7 @@ void playOn(const QAudioDevice &device, const sound::Pcm &decoded)
     const qint64 durationMs = pcm->durationMs();
     const qint64 durationUs = pcm->frames() * 1000000 / pcm->sampleRate;
 
-    // The sink and its buffer are released with deleteLater(): the sink's destructor
-    // processes events, which would hand the held-back user input out too early.
+    // Owned by finishedSinks once played, which also deletes the buffer with it.
     auto *sink = new QAudioSink(device, formatOf(*pcm));
     auto *buffer = new QBuffer(sink);
     buffer->setData(pcm->samples);
@@ -110,6 +130,8 @@ void playOn(const QAudioDevice &device, const sound::Pcm &decoded)
         // A stuck audio system holds the caller no longer than this.
         QTimer limitTimer;
         limitTimer.setSingleShot(true);
+        // A coarse timer may fire up to 5% late, which on a long sound is far too late.
+        limitTimer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&limitTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
 
         lengthTimer.start(int(durationMs));
@@ -119,18 +141,16 @@ void playOn(const QAudioDevice &device, const sound::Pcm &decoded)
 
     QObject::disconnect(sink, nullptr, &loop, nullptr);
     sink->stop();
-    sink->deleteLater();
+    finishedSinks.push_back(sink);
 }
 
 } // namespace
 
-bool soundPlaying()
-{
+bool soundPlaying() {
     return nestingDepth > 0;
 }
 
-SoundEvents *SoundEvents::instance()
-{
+SoundEvents *SoundEvents::instance() {
     // Never destroyed: it may be used until the very end of the program.
     static auto *events = new SoundEvents;
     return events;
@@ -138,8 +158,7 @@ SoundEvents *SoundEvents::instance()
 
 } // namespace pipwell
 
-void PlaySoundFile(const QString &path)
-{
+void PlaySoundFile(const QString &path) {
     using namespace pipwell;
     NestingGuard nesting;
 

@@ -4,8 +4,7 @@
 
 namespace pipwell {
 
-void SystemSoundPlayer::play(const QString &path)
-{
+void SystemSoundPlayer::play(const QString &path) {
     PlaySoundFile(path);
 }
 

@@ -64,7 +64,7 @@ private:
     void describeForAssistiveTechnology();
     void connectEvents();
 
-    Ui::frmmain ui_;
+    Ui::frmmain ui_{};
     std::unique_ptr<RandomDice> ownDice_;
     std::unique_ptr<SystemSoundPlayer> ownSound_;
     Services services_;
