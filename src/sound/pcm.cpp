@@ -168,35 +168,27 @@ const Pcm &defaultSound() {
     return beep;
 }
 
-Pcm converted(const Pcm &pcm, int sampleRate, int channels) {
+Pcm toStereo(const Pcm &pcm, int sampleRate) {
     Pcm out;
     out.sampleRate = sampleRate;
-    out.channels = channels;
+    out.channels = 2;
     const qint64 inFrames = pcm.frames();
-    if (inFrames == 0 || pcm.sampleRate <= 0 || sampleRate <= 0 || channels <= 0)
+    if (inFrames == 0 || pcm.sampleRate <= 0 || sampleRate <= 0)
         return out;
 
     const qint64 outFrames = std::max<qint64>(1, inFrames * sampleRate / pcm.sampleRate);
-    out.samples.resize(outFrames * channels * qsizetype(sizeof(qint16)));
+    out.samples.resize(outFrames * 2 * qsizetype(sizeof(qint16)));
     const auto *in = reinterpret_cast<const qint16 *>(pcm.samples.constData());
     auto *dst = reinterpret_cast<qint16 *>(out.samples.data());
     const double step = double(pcm.sampleRate) / sampleRate;
-
-    // Channel c of the output takes input channel c, or the last one the input has
-    // (mono becomes both sides of stereo); stereo to mono averages both sides.
-    auto sampleAt = [&](qint64 frame, int c) -> double {
-        const qint16 *f = in + frame * pcm.channels;
-        if (channels == 1 && pcm.channels > 1)
-            return (double(f[0]) + f[1]) / 2;
-        return f[std::min(c, pcm.channels - 1)];
-    };
+    const int right = pcm.channels > 1 ? 1 : 0; // mono goes to both sides
     for (qint64 i = 0; i < outFrames; ++i) {
         const double pos = double(i) * step;
         const qint64 a = std::min<qint64>(qint64(pos), inFrames - 1);
         const qint64 b = std::min<qint64>(a + 1, inFrames - 1);
         const double t = pos - double(a);
-        for (int c = 0; c < channels; ++c) {
-            const double v = sampleAt(a, c) * (1 - t) + sampleAt(b, c) * t;
+        for (int c : {0, right}) {
+            const double v = in[a * pcm.channels + c] * (1 - t) + in[b * pcm.channels + c] * t;
             *dst++ = qint16(std::clamp<long>(std::lround(v), -32768, 32767));
         }
     }

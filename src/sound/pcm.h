@@ -38,7 +38,8 @@ std::optional<Pcm> decodeSoundFile(const QString &path);
 // two-tone beep.
 const Pcm &defaultSound();
 
-// Linear interpolation; good enough for the rare device that refuses a file's own rate.
-Pcm converted(const Pcm &pcm, int sampleRate, int channels);
+// Stereo at the given rate, by linear interpolation: good enough for the rare device that
+// refuses a sound's own format.
+Pcm toStereo(const Pcm &pcm, int sampleRate);
 
 } // namespace pipwell::sound

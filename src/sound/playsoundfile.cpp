@@ -71,14 +71,15 @@ void playOn(const QAudioDevice &device, const sound::Pcm &decoded) {
     sound::Pcm converted;
     const sound::Pcm *pcm = &decoded;
     if (!device.isFormatSupported(formatOf(decoded))) {
-        converted = sound::converted(decoded, 44100, 2);
+        converted = sound::toStereo(decoded, 44100);
         pcm = &converted;
     }
     const qint64 durationMs = pcm->durationMs();
     const qint64 durationUs = pcm->frames() * 1000000 / pcm->sampleRate;
 
-    // Owned by finishedSinks once played, which also deletes the buffer with it.
-    auto *sink = new QAudioSink(device, formatOf(*pcm));
+    // Kept under the sound events object while it lives; deleted through finishedSinks
+    // once played, and the buffer with it.
+    auto *sink = new QAudioSink(device, formatOf(*pcm), SoundEvents::instance());
     auto *buffer = new QBuffer(sink);
     buffer->setData(pcm->samples);
     buffer->open(QIODevice::ReadOnly);

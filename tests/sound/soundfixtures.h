@@ -17,8 +17,7 @@
 namespace pipwell::testing {
 
 inline bool writeFrames(const QString &path, int rate, int channels, int format,
-                        const std::vector<double> &interleaved)
-{
+                        const std::vector<double> &interleaved) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
@@ -35,8 +34,7 @@ inline bool writeFrames(const QString &path, int rate, int channels, int format,
 // little memory.
 inline bool writeTone(const QString &path, double seconds, int rate = 44100, int channels = 1,
                       int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16, double amplitude = 0.5,
-                      double pitch = 440.0)
-{
+                      double pitch = 440.0) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
@@ -61,15 +59,13 @@ inline bool writeTone(const QString &path, double seconds, int rate = 44100, int
     return sf_close(file) == 0 && complete;
 }
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
+inline bool writeBytes(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A 16-bit PCM WAV header with the given fields, for headers libsndfile would never write.
-inline QByteArray wavHeader(int channels, int rate, quint32 dataBytes, quint32 riffBytes)
-{
+inline QByteArray wavHeader(int channels, int rate, quint32 dataBytes, quint32 riffBytes) {
     QByteArray h;
     auto u32 = [&h](quint32 v) {
         for (int i = 0; i < 4; ++i)

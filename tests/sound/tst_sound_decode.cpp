@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,13 +19,11 @@ using namespace pipwell::testing;
 
 namespace {
 
-const qint16 *samplesOf(const Pcm &pcm)
-{
+const qint16 *samplesOf(const Pcm &pcm) {
     return reinterpret_cast<const qint16 *>(pcm.samples.constData());
 }
 
-int peakOf(const Pcm &pcm)
-{
+int peakOf(const Pcm &pcm) {
     int peak = 0;
     for (qint64 i = 0; i < pcm.samples.size() / 2; ++i)
         peak = std::max(peak, std::abs(int(samplesOf(pcm)[i])));
@@ -35,8 +32,7 @@ int peakOf(const Pcm &pcm)
 
 // Upward crossings per second of one channel; the margin keeps coding noise around zero
 // from counting as extra crossings.
-double pitchOf(const Pcm &pcm, int channel)
-{
+double pitchOf(const Pcm &pcm, int channel) {
     constexpr int margin = 2000;
     int crossings = 0;
     bool below = false;
@@ -64,8 +60,7 @@ private:
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
-    void decodesFormatsToSixteenBit_data()
-    {
+    void decodesFormatsToSixteenBit_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
@@ -76,11 +71,9 @@ private slots:
         QTest::newRow("wav ima adpcm") << (SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM) << 8000 << 1;
         QTest::newRow("flac") << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16) << 44100 << 2;
         QTest::newRow("lowest rate") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << kMinSampleRate << 1;
-        QTest::newRow("highest rate") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << kMaxSampleRate
-                                      << 2;
+        QTest::newRow("highest rate") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << kMaxSampleRate << 2;
     }
-    void decodesFormatsToSixteenBit()
-    {
+    void decodesFormatsToSixteenBit() {
         QFETCH(int, format);
         QFETCH(int, rate);
         QFETCH(int, channels);
@@ -100,8 +93,7 @@ private slots:
         QVERIFY(std::abs(pitchOf(*pcm, channels - 1) - 440.0) < 10.0);
     }
 
-    void keepsWholeLongFile()
-    {
+    void keepsWholeLongFile() {
         const QString path = file(QStringLiteral("minute.wav"));
         QVERIFY(writeTone(path, 60.0, 44100, 2));
         const std::optional<Pcm> pcm = decodeSoundFile(path);
@@ -110,8 +102,7 @@ private slots:
         QCOMPARE(pcm->durationMs(), qint64(60000));
     }
 
-    void foldsSurroundIntoStereo()
-    {
+    void foldsSurroundIntoStereo() {
         // Six channels with a distinct level each: 0.1, 0.2, ... 0.6.
         std::vector<double> samples;
         for (int f = 0; f < 1000; ++f)
@@ -126,12 +117,11 @@ private slots:
         QCOMPARE(pcm->frames(), qint64(1000));
         const double left = samplesOf(*pcm)[2 * 500] / 32768.0;
         const double right = samplesOf(*pcm)[2 * 500 + 1] / 32768.0;
-        QVERIFY2(std::abs(left - 0.3) < 0.01, qPrintable(QString::number(left)));  // 0.1 0.3 0.5
+        QVERIFY2(std::abs(left - 0.3) < 0.01, qPrintable(QString::number(left)));   // 0.1 0.3 0.5
         QVERIFY2(std::abs(right - 0.4) < 0.01, qPrintable(QString::number(right))); // 0.2 0.4 0.6
     }
 
-    void clipsFloatBeyondFullScale()
-    {
+    void clipsFloatBeyondFullScale() {
         const QString path = file(QStringLiteral("loud.wav"));
         QVERIFY(writeFrames(path, 44100, 1, SF_FORMAT_WAV | SF_FORMAT_FLOAT,
                             std::vector<double>{1.5, -1.5, 0.0}));
@@ -143,8 +133,7 @@ private slots:
     }
 
     // A header may claim far more data than the file holds.
-    void readsOnlyTheDataThatExists()
-    {
+    void readsOnlyTheDataThatExists() {
         QByteArray bytes = wavHeader(1, 44100, 0xFFFFFFF0u, 0xFFFFFFF8u);
         for (int i = 0; i < 1000; ++i)
             bytes.append("\x00\x10", 2);
@@ -157,21 +146,19 @@ private slots:
         QCOMPARE(samplesOf(*pcm)[999], qint16(0x1000));
     }
 
-    void cutsOverlongSounds_data()
-    {
+    void cutsOverlongSounds_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::addColumn<double>("seconds");
         QTest::addColumn<qint64>("expectedFrames");
-        QTest::newRow("ten minutes") << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 8000 << 1 << 605.0
-                                     << kMaxSeconds * 8000;
+        QTest::newRow("ten minutes")
+            << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 8000 << 1 << 605.0 << kMaxSeconds * 8000;
         // 8-bit on disk, twice the size once decoded.
         QTest::newRow("memory budget") << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << kMaxSampleRate << 2
                                        << 90.0 << kMaxDecodedBytes / 4;
     }
-    void cutsOverlongSounds()
-    {
+    void cutsOverlongSounds() {
         QFETCH(int, format);
         QFETCH(int, rate);
         QFETCH(int, channels);
@@ -185,8 +172,7 @@ private slots:
         QCOMPARE(pcm->frames(), expectedFrames);
     }
 
-    void rejectsWhatCannotBePlayed_data()
-    {
+    void rejectsWhatCannotBePlayed_data() {
         QTest::addColumn<QString>("path");
         QVERIFY(dir.isValid());
 
@@ -245,8 +231,7 @@ private slots:
         QVERIFY(QFile::link(loopA, loopB));
         QTest::newRow("symlink loop") << loopA;
     }
-    void rejectsWhatCannotBePlayed()
-    {
+    void rejectsWhatCannotBePlayed() {
         QFETCH(QString, path);
         QElapsedTimer clock;
         clock.start();
@@ -254,47 +239,13 @@ private slots:
         QVERIFY2(clock.elapsed() < 1500, "deciding that a file is unplayable took too long");
     }
 
-    void rejectsUnreadableFile()
-    {
-        if (::geteuid() == 0)
-            QSKIP("root can read any file");
-        const QString path = file(QStringLiteral("secret.wav"));
-        QVERIFY(writeTone(path, 0.1));
-        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-        QVERIFY(!decodeSoundFile(path));
-    }
-
-    void followsSymlinkToSound()
-    {
-        const QString target = file(QStringLiteral("target.wav"));
-        const QString link = file(QStringLiteral("link.wav"));
-        QVERIFY(writeTone(target, 0.1));
-        QVERIFY(QFile::link(target, link));
-        const std::optional<Pcm> pcm = decodeSoundFile(link);
-        QVERIFY(pcm);
-        QCOMPARE(pcm->frames(), qint64(4410));
-    }
-
-    void defaultSoundIsShortAndSoft()
-    {
-        const Pcm &beep = defaultSound();
-        QVERIFY(beep.durationMs() >= 150 && beep.durationMs() <= 200);
-        const int peak = peakOf(beep);
-        QVERIFY(peak > 32768 / 10 && peak < 32768 / 2);
-        // Faded in and out: no click at either end.
-        const qint16 *s = samplesOf(beep);
-        const qint64 last = beep.samples.size() / 2 - 1;
-        QVERIFY(std::abs(s[0]) < 100 && std::abs(s[last]) < 100);
-    }
-
-    void convertsRateAndChannels()
-    {
+    void convertsToStereo() {
         const QString path = file(QStringLiteral("to-convert.wav"));
         QVERIFY(writeTone(path, 0.5, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.5, 1000.0));
         const std::optional<Pcm> mono = decodeSoundFile(path);
         QVERIFY(mono);
 
-        const Pcm stereo = converted(*mono, 44100, 2);
+        const Pcm stereo = toStereo(*mono, 44100);
         QCOMPARE(stereo.sampleRate, 44100);
         QCOMPARE(stereo.channels, 2);
         QVERIFY(std::abs(stereo.frames() - 2 * mono->frames()) <= 1);
@@ -303,16 +254,6 @@ private slots:
             QCOMPARE(samplesOf(stereo)[2 * f], samplesOf(stereo)[2 * f + 1]);
         QVERIFY(std::abs(pitchOf(stereo, 0) - 1000.0) < 10.0);
         QVERIFY(std::abs(peakOf(stereo) - 16384) < 16384 / 20);
-
-        Pcm leftRight;
-        leftRight.sampleRate = 48000;
-        leftRight.channels = 2;
-        const qint16 frame[] = {12000, 4000};
-        for (int i = 0; i < 480; ++i)
-            leftRight.samples.append(reinterpret_cast<const char *>(frame), sizeof frame);
-        const Pcm down = converted(leftRight, 44100, 1);
-        QCOMPARE(down.frames(), qint64(441));
-        QCOMPARE(samplesOf(down)[200], qint16(8000));
     }
 };
 
