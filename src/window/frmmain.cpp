@@ -92,19 +92,29 @@ FrmMain::FrmMain(Services services, QWidget *parent)
 
 FrmMain::~FrmMain() = default;
 
+// A key presses its button about 100 ms after the key (access keys, Enter); a mouse click in
+// between may disable the button meanwhile, and a disabled button takes no click.
+template <typename Receiver, typename Handler>
+void FrmMain::onClick(QAbstractButton *button, Receiver *receiver, Handler handler) {
+    connect(button, &QAbstractButton::clicked, receiver, [button, receiver, handler] {
+        if (button->isEnabled())
+            (receiver->*handler)();
+    });
+}
+
 void FrmMain::connectEvents() {
-    connect(ui_.cmdRoll, &QAbstractButton::clicked, turns_, &TurnFlow::cmdRoll_Click);
-    connect(ui_.cmdReset, &QAbstractButton::clicked, turns_, &TurnFlow::cmdReset_Click);
-    connect(ui_.cmdQuit, &QAbstractButton::clicked, this, &FrmMain::cmdQuit_Click);
-    connect(ui_.Command1, &QAbstractButton::clicked, this, &FrmMain::Command1_Click);
-    connect(ui_.Command2, &QAbstractButton::clicked, this, &FrmMain::Command2_Click);
-    connect(ui_.Command3, &QAbstractButton::clicked, this, &FrmMain::Command3_Click);
-    connect(ui_.Command4, &QAbstractButton::clicked, this, &FrmMain::Command4_Click);
-    connect(ui_.Command5, &QAbstractButton::clicked, this, &FrmMain::Command5_Click);
-    connect(ui_.Command6, &QAbstractButton::clicked, this, &FrmMain::Command6_Click);
-    connect(ui_.Command7, &QAbstractButton::clicked, this, &FrmMain::Command7_Click);
-    connect(ui_.Command8, &QAbstractButton::clicked, this, &FrmMain::Command8_Click);
-    connect(ui_.Command9, &QAbstractButton::clicked, this, &FrmMain::Command9_Click);
+    onClick(ui_.cmdRoll, turns_, &TurnFlow::cmdRoll_Click);
+    onClick(ui_.cmdReset, turns_, &TurnFlow::cmdReset_Click);
+    onClick(ui_.cmdQuit, this, &FrmMain::cmdQuit_Click);
+    onClick(ui_.Command1, this, &FrmMain::Command1_Click);
+    onClick(ui_.Command2, this, &FrmMain::Command2_Click);
+    onClick(ui_.Command3, this, &FrmMain::Command3_Click);
+    onClick(ui_.Command4, this, &FrmMain::Command4_Click);
+    onClick(ui_.Command5, this, &FrmMain::Command5_Click);
+    onClick(ui_.Command6, this, &FrmMain::Command6_Click);
+    onClick(ui_.Command7, this, &FrmMain::Command7_Click);
+    onClick(ui_.Command8, this, &FrmMain::Command8_Click);
+    onClick(ui_.Command9, this, &FrmMain::Command9_Click);
     connect(ui_.mnuReset, &QAction::triggered, this, &FrmMain::mnuReset_Click);
     connect(ui_.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
     // A checkable menu item flips itself before it reports the trigger; the handler owns the

@@ -63,6 +63,8 @@ private:
     void sharpenPictures();
     void describeForAssistiveTechnology();
     void connectEvents();
+    template <typename Receiver, typename Handler>
+    void onClick(QAbstractButton *button, Receiver *receiver, Handler handler);
 
     Ui::frmmain ui_{};
     std::unique_ptr<RandomDice> ownDice_;
