@@ -41,8 +41,13 @@ void showAbout(QWidget *parent) {
 }
 
 qint32 hyperJump(const QString &path) {
-    if (!QFileInfo::exists(path))
+    // Only a document the viewer can read is handed over: a folder would open a file manager,
+    // a pipe would hang the viewer.
+    const QFileInfo document(path);
+    if (!document.exists() || !document.isFile())
         return FileNotFound;
+    if (!document.isReadable())
+        return AccessDenied;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? OpenedOk : NoAssociation;
 }
 

@@ -1,0 +1,91 @@
+# Shared by the scripts that run the real program from outside: under an X server, with no
+# window manager, so its window stands at 0,0 and the positions below are those of the window.
+# shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
+
+# Where the controls are, in window coordinates (the menu bar is 18 pixels high).
+ROLL_X=44 ROLL_Y=154
+EXIT_X=220 EXIT_Y=154
+FILE_MENU_X=19 HELP_MENU_X=112 MENU_Y=8
+
+# Messages that point at a fault while the program runs or ends.
+FAULTS='destroyed while|QObject|Assertion|ASSERT|Sanitizer|runtime error|terminate called|QThread'
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+need_x() {
+    if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+        echo "SKIP: needs an X server and xdotool (run under dev/with-test-services)"
+        exit 77
+    fi
+}
+
+need_sound_server() {
+    if ! pactl info >/dev/null 2>&1; then
+        echo "SKIP: needs a sound server (run under dev/with-test-services)"
+        exit 77
+    fi
+}
+
+# copy_program <folder> <pipwell executable>: the program folder as installed, beside the sounds
+# and the readme.
+copy_program() {
+    local to=$1 exe=$2 from
+    from=$(dirname -- "$exe")
+    mkdir -p -- "$to" &&
+        cp -- "$exe" "$to/pipwell" &&
+        cp -- "$from"/{intro,new,roll,click,tada,applause}.wav "$from/readme.txt" "$to/"
+}
+
+# game_pid <pid>: the game itself, when <pid> is a program that started it (strace).
+game_pid() {
+    local i child
+    for ((i = 0; i < 100; i++)); do
+        child=$(pgrep -P "$1" -x pipwell | head -n1)
+        [ -n "$child" ] && echo "$child" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# find_window <pid>: the game's window, once it shows; empty after 20 s without one.
+find_window() {
+    timeout 20 xdotool search --sync --onlyvisible --all --pid "$1" --name '^Pipwell$' 2>/dev/null |
+        head -n1
+}
+
+click() { # click <window> <x> <y>
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# choose <window> <menu x>: opens the menu and takes its first item that can be chosen
+# (File: Exit, as Reset Stats is unavailable; Help: Instructions).
+choose() {
+    click "$1" "$2" "$MENU_Y"
+    sleep 0.3
+    xdotool key Down Return
+}
+
+# Milliseconds since the epoch.
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# wait_gone <pid> <seconds>: true once the process has ended.
+wait_gone() {
+    local i
+    for ((i = 0; i < $2 * 20; i++)); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# stop <pid>: ends a program that is still running, by its pid.
+stop() {
+    if kill "$1" 2>/dev/null && ! wait_gone "$1" 5; then
+        kill -9 "$1" 2>/dev/null
+    fi
+    wait "$1" 2>/dev/null
+}

@@ -1,0 +1,118 @@
+#!/bin/bash
+# The real program, driven from outside like a player does, leaving by each of its three ways
+# out: the Exit button, File > Exit, and the close box (WM_DELETE_WINDOW, as a window manager
+# sends it). Each time it must end by itself with status 0 and nothing alarming on stderr.
+#
+#   real_program.sh no-server <pipwell> <wm-delete helper>
+#       No sound server at all: the window shows, stays up, and each way out ends it.
+#   real_program.sh sound <pipwell> <wm-delete helper>
+#       Each way out taken while Roll's sound (2 s) plays: the program waits for the sound,
+#       then ends, no later than the sound's length plus one second (and some slack).
+#
+# Exits 77 (skipped) without an X server, or in the sound mode without a sound server.
+set -u
+
+mode=${1:?mode} exe=${2:?pipwell} wm_delete=${3:?wm-delete helper}
+# shellcheck source-path=SCRIPTDIR source=lib.sh
+. "$(dirname -- "$0")/lib.sh"
+need_x
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/pipwell-real.XXXXXX") || exit 1
+pid=""
+cleanup() {
+    [ -n "$pid" ] && stop "$pid"
+    rm -rf -- "$tmp"
+}
+trap cleanup EXIT
+
+leave() { # leave <route> <window>
+    case $1 in
+    exit-button) click "$2" "$EXIT_X" "$EXIT_Y" ;;
+    file-exit) choose "$2" "$FILE_MENU_X" ;;
+    close-box) "$wm_delete" "$2" ;;
+    esac
+}
+
+# Starts the program; sets pid and window, or fails.
+start() { # start <stderr file> <command...>
+    local err=$1
+    shift
+    "$@" 2>"$err" &
+    pid=$!
+    window=$(find_window "$pid")
+    if [ -z "$window" ]; then
+        fail "no window appeared: $*"
+        stop "$pid"
+        pid=""
+        return 1
+    fi
+}
+
+# Waits for the end and checks how it ended.
+ended_cleanly() { # ended_cleanly <what> <stderr file> <seconds>
+    local status
+    if ! wait_gone "$pid" "$3"; then
+        fail "$1: still running $3 s after leaving"
+        stop "$pid"
+        pid=""
+        return 1
+    fi
+    wait "$pid"
+    status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "$1: exit status $status"
+    if grep -Eq "$FAULTS" "$2"; then
+        fail "$1: stderr says:"
+        cat "$2" >&2
+    fi
+}
+
+routes=(exit-button file-exit close-box)
+
+case $mode in
+no-server)
+    for route in "${routes[@]}"; do
+        failed_before=$failures
+        err="$tmp/$route.err"
+        start "$err" env PULSE_SERVER=unix:/nonexistent/pipwell-test/native "$exe" || continue
+        sleep 1.5
+        if ! kill -0 "$pid" 2>/dev/null; then
+            fail "$route: the program ended by itself"
+            pid=""
+            continue
+        fi
+        leave "$route" "$window"
+        ended_cleanly "$route" "$err" 5
+        [ "$failures" -eq "$failed_before" ] && echo "ok: $route without a sound server"
+    done
+    ;;
+sound)
+    need_sound_server
+    game="$tmp/game"
+    copy_program "$game" "$exe" || exit 1
+    sox -n -r 44100 -c 1 -b 16 "$game/roll.wav" synth 2.0 sine 440 vol 0.3 || exit 1
+    length_ms=2000
+    for route in "${routes[@]}"; do
+        failed_before=$failures
+        err="$tmp/$route.err"
+        start "$err" "$game/pipwell" || continue
+        sleep 0.3
+        began=$(now_ms)
+        click "$window" "$ROLL_X" "$ROLL_Y"
+        sleep 0.5
+        leave "$route" "$window"
+        ended_cleanly "$route" "$err" 10 || continue
+        took=$(($(now_ms) - began))
+        # It waits for the sound, and holds on no longer than its length plus one second.
+        [ "$took" -ge "$length_ms" ] || fail "$route: ended $took ms after Roll, before its sound ended"
+        [ "$took" -le $((length_ms + 1000 + 1500)) ] || fail "$route: ended only $took ms after Roll"
+        [ "$failures" -eq "$failed_before" ] && echo "ok: $route during a sound, ended $took ms after Roll"
+    done
+    ;;
+*)
+    echo "unknown mode: $mode" >&2
+    exit 2
+    ;;
+esac
+
+[ "$failures" -eq 0 ]

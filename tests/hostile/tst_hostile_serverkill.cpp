@@ -1,0 +1,233 @@
+// The sound server killed in the middle of Roll's sound, in the real window with the real
+// sound player: Roll returns within its bound with the dice thrown, the game goes on with the
+// server gone, and once a server is back each sound either plays again or returns at once.
+// The test runs a private server of its own, so that killing it disturbs no other test.
+
+#include "frmmain.h"
+#include "playsoundfile.h"
+#include "seams.h"
+#include "soundfixtures.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/prctl.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <utility>
+
+using namespace pipwell;
+using namespace pipwell::testing;
+
+namespace {
+
+constexpr qint64 kSlackMs = 1500;
+
+// A pulseaudio in the foreground as our child, its socket and state in a private folder.
+class PrivateServer {
+public:
+    explicit PrivateServer(QString folder)
+        : folder_(std::move(folder)) {}
+    ~PrivateServer() { stop(); }
+
+    // Starts the server and waits until it answers; the reason when it does not.
+    QString start() {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (program.isEmpty())
+            return QStringLiteral("pulseaudio is not installed");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder_);
+        env.insert(QStringLiteral("PULSE_STATE_PATH"), folder_);
+        // Away from any other server: its cookie, and its name on the session bus.
+        for (const char *name : {"PULSE_SERVER", "PULSE_COOKIE", "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(QString::fromLatin1(name));
+        useIt();
+        process_ = std::make_unique<QProcess>();
+        process_->setProcessEnvironment(env);
+        // Dies with the test, even if the test crashes.
+        process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_->start(program,
+                        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                         QStringLiteral("--exit-idle-time=-1"),
+                         QStringLiteral("--disallow-exit=yes"), QStringLiteral("--realtime=no"),
+                         QStringLiteral("--high-priority=no"), QStringLiteral("--log-level=error"),
+                         QStringLiteral("--load=module-null-sink sink_name=nullsink norewinds=1"),
+                         QStringLiteral("--load=module-native-protocol-unix socket=") + socket()});
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000 && process_->state() != QProcess::NotRunning) {
+            QProcess probe;
+            probe.setStandardOutputFile(QProcess::nullDevice());
+            probe.setStandardErrorFile(QProcess::nullDevice());
+            probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+            if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit &&
+                probe.exitCode() == 0)
+                return {};
+            QTest::qWait(100);
+        }
+        return QStringLiteral("the private pulseaudio server did not start");
+    }
+    void kill() {
+        if (process_) {
+            process_->kill();
+            process_->waitForFinished(5000);
+        }
+    }
+    void stop() {
+        kill();
+        process_.reset();
+    }
+
+private:
+    // Points this process's clients (and pactl) at the server; before anything connects.
+    void useIt() const {
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(socket()));
+        qputenv("PULSE_COOKIE", QFile::encodeName(folder_ + QStringLiteral("/pulse/cookie")));
+    }
+    QString socket() const { return folder_ + QStringLiteral("/native"); }
+    QString folder_;
+    std::unique_ptr<QProcess> process_;
+};
+
+PrivateServer *server = nullptr;
+QString serverProblem;
+
+qint64 timed(const std::function<void()> &handler) {
+    QElapsedTimer clock;
+    clock.start();
+    handler();
+    return clock.elapsed();
+}
+
+} // namespace
+
+class TestHostileServerKill : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (!serverProblem.isEmpty())
+            QSKIP(qPrintable(serverProblem));
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            QSKIP("No audio device available");
+        applyDesktopLook();
+    }
+
+    void serverKilledDuringRoll() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString roll = dir.filePath(QStringLiteral("roll.wav"));
+        constexpr qint64 rollMs = 4000;
+        constexpr qint64 shortMs = 300;
+        QVERIFY(writeTone(roll, rollMs / 1000.0));
+        for (const char *name : {"new", "click", "tada", "applause"}) {
+            QVERIFY(writeTone(dir.filePath(QString::fromLatin1(name) + QStringLiteral(".wav")),
+                              shortMs / 1000.0));
+        }
+        ScriptedDice dice;
+        QStringList announced;
+        FrmMain::Services services; // the real sound player
+        services.dice = &dice;
+        services.programDir = dir.path();
+        services.announce = [&](const QString &text) { announced << text; };
+        FrmMain frm(services);
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        const Board &board = frm.board();
+
+        bool killed = false;
+        QTimer::singleShot(600, &frm, [&] {
+            server->kill();
+            killed = true;
+        });
+        dice.push(2, 5);
+        const qint64 rolled = timed([&] { board.roll->click(); });
+        QVERIFY(killed);
+        QVERIFY2(rolled <= rollMs + 1000 + kSlackMs,
+                 qPrintable(QStringLiteral("Roll took %1 ms").arg(rolled)));
+        BoardState want;
+        want.open = QStringLiteral("123456789");
+        want.die1 = QStringLiteral("2");
+        want.die2 = QStringLiteral("5");
+        want.sum = QStringLiteral("7");
+        want.newGame = true;
+        want.faces = QStringLiteral("d1p2 d2p5");
+        want.today = QStringLiteral("0");
+        want.total = QStringLiteral("1");
+        want.won = QStringLiteral("0");
+        QCOMPARE(readBoard(board), want);
+
+        // A sound either plays to its end or returns at once (well under its length);
+        // never held longer than its length plus one second.
+        QStringList timings{QStringLiteral("Roll %1 ms").arg(rolled)};
+        QStringList problems;
+        auto check = [&](const QString &what, int sounds, const std::function<void()> &handler) {
+            const qint64 elapsed = timed(handler);
+            timings << QStringLiteral("%1 %2 ms").arg(what).arg(elapsed);
+            const bool atOnce = elapsed < shortMs / 2;
+            const bool played = elapsed >= sounds * shortMs;
+            if (elapsed > sounds * (shortMs + 1000) + kSlackMs || (!atOnce && !played))
+                problems << QStringLiteral("%1 took %2 ms").arg(what).arg(elapsed);
+        };
+
+        // With the server gone.
+        check(QStringLiteral("tile 7, server gone"), 1, [&] { board.tiles.at(6)->click(); });
+        QCOMPARE(readBoard(board).open, QStringLiteral("12345689"));
+        QVERIFY(board.roll->isEnabled());
+        QVERIFY(writeTone(roll, shortMs / 1000.0));
+        dice.push(1, 1);
+        check(QStringLiteral("Roll, server gone"), 1, [&] { board.roll->click(); });
+        QCOMPARE(board.sum->text(), QStringLiteral("2"));
+        check(QStringLiteral("New Game, server gone"), 1, [&] { board.newGame->click(); });
+        QCOMPARE(readBoard(board).open, QStringLiteral("123456789"));
+
+        // A server back at the same place.
+        const QString restarted = server->start();
+        QVERIFY2(restarted.isEmpty(), qPrintable(restarted));
+        for (int n = 1; n <= 8; ++n)
+            board.tiles.at(n - 1)->setEnabled(false);
+        dice.push(4, 5);
+        check(QStringLiteral("Roll, server back"), 1, [&] { board.roll->click(); });
+        check(QStringLiteral("winning tile, server back"), 4, [&] { board.tiles.at(8)->click(); });
+        QCOMPARE(announced,
+                 QStringList{TurnFlow::winnerMessage(QStringLiteral("1"), QStringLiteral("2"))});
+        QCOMPARE(readBoard(board).open, QStringLiteral("123456789"));
+        QCOMPARE(readBoard(board).won, QStringLiteral("1"));
+        QVERIFY(!soundPlaying());
+        qInfo("%s", qPrintable(timings.join(QStringLiteral(", "))));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+};
+
+// libpulse occasionally asserts while the process exits (more so once its server has been
+// killed); leave without running exit handlers once the results are out.
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        QTemporaryDir folder;
+        PrivateServer privateServer(folder.path());
+        serverProblem = privateServer.start();
+        server = &privateServer;
+        TestHostileServerKill test;
+        status = QTest::qExec(&test, argc, argv);
+        server = nullptr;
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}
+
+#include "tst_hostile_serverkill.moc"
