@@ -1,12 +1,21 @@
 // How long the handlers take through the real widgets, sounds silenced and messages answered
 // at once, so only the game's own work is timed.
+//
+// The QBENCHMARK functions time a handler together with what prepares it (a roll before a
+// tile, and so on). The handler* functions time one handler alone: each call is prepared
+// untimed, timed on its own, and the median of many calls is reported.
 
 #include "dice.h"
 #include "frmmain.h"
 #include "soundplayer.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 using namespace pipwell;
 
@@ -29,6 +38,24 @@ public:
 private:
     bool next_ = false;
 };
+
+constexpr int kTimedCalls = 1001;
+
+// Median time of `handler`, each call after an untimed `prepare`.
+void reportMedian(const std::function<void()> &prepare, const std::function<void()> &handler)
+{
+    std::vector<qint64> ns;
+    ns.reserve(kTimedCalls);
+    QElapsedTimer clock;
+    for (int i = 0; i < kTimedCalls; ++i) {
+        prepare();
+        clock.start();
+        handler();
+        ns.push_back(clock.nsecsElapsed());
+    }
+    std::nth_element(ns.begin(), ns.begin() + ns.size() / 2, ns.end());
+    QTest::setBenchmarkResult(qreal(ns[ns.size() / 2]) / 1e6, QTest::WalltimeMilliseconds);
+}
 
 } // namespace
 
@@ -74,6 +101,48 @@ private slots:
             f.board().roll->click();
             f.board().tiles.at(0)->click();  // the last open tile: the win and its new game
         }
+    }
+
+    void handlerRoll()
+    {
+        Fixture f;
+        reportMedian([&] { f.board().roll->setEnabled(true); },
+                     [&] { f.board().roll->click(); });
+    }
+
+    void handlerTileClick()
+    {
+        Fixture f;
+        reportMedian(
+            [&] {
+                f.board().tiles.at(0)->setEnabled(true);
+                f.board().roll->click();
+            },
+            [&] { f.board().tiles.at(0)->click(); });  // matches die 1: shuts the tile
+        QVERIFY(!f.board().tiles.at(0)->isEnabled());
+    }
+
+    void handlerNewGame()
+    {
+        Fixture f;
+        reportMedian([&] { f.board().roll->click(); },
+                     [&] { f.board().newGame->click(); });
+        QVERIFY(!f.board().newGame->isEnabled());
+    }
+
+    void handlerWin()
+    {
+        Fixture f;
+        reportMedian(
+            [&] {
+                for (int n = 2; n <= 9; ++n)
+                    f.board().tiles.at(n - 1)->setEnabled(false);
+                f.board().tiles.at(0)->setEnabled(true);
+                f.board().roll->click();
+            },
+            [&] { f.board().tiles.at(0)->click(); });  // the last open tile: the win and its new game
+        // The win's new game opened all tiles again.
+        QVERIFY(f.board().tiles.at(8)->isEnabled());
     }
 
 private:

@@ -28,18 +28,32 @@ int nestingDepth = 0;
 // Sinks that have finished playing. Their destructor processes all pending events, which
 // inside any sound's wait would hand out held-back user input early; and a plain
 // deleteLater() can still be carried out inside a later sound's wait (the next sound of
-// the same handler, or the outer sound of a nested one). So they are deleted only from the
-// event loop, at a moment when no sound is playing.
-std::vector<QAudioSink *> finishedSinks;
+// the same handler, or the outer sound of a nested one). Qt's PulseAudio sink may also
+// still be draining for a while after stop(), and its drain callback uses the sink. So a
+// sink is deleted only from the event loop, when no sound is playing, and only once it has
+// been stopped for a second.
+struct FinishedSink {
+    QAudioSink *sink;
+    QElapsedTimer stopped;
+};
+std::vector<FinishedSink> finishedSinks;
+constexpr qint64 kSinkSettleMs = 1000;
 
 void deleteFinishedSinksLater() {
-    QTimer::singleShot(0, SoundEvents::instance(), [] {
+    QTimer::singleShot(kSinkSettleMs, SoundEvents::instance(), [] {
         // A sound started meanwhile schedules this again when it ends.
         if (nestingDepth > 0)
             return;
-        const std::vector<QAudioSink *> sinks = std::exchange(finishedSinks, {});
-        for (QAudioSink *sink : sinks)
-            delete sink;
+        std::vector<FinishedSink> keep;
+        for (FinishedSink &finished : std::exchange(finishedSinks, {})) {
+            if (finished.stopped.elapsed() >= kSinkSettleMs)
+                delete finished.sink;
+            else
+                keep.push_back(finished);
+        }
+        finishedSinks = std::move(keep);
+        if (!finishedSinks.empty())
+            deleteFinishedSinksLater();
     });
 }
 
@@ -142,7 +156,9 @@ void playOn(const QAudioDevice &device, const sound::Pcm &decoded) {
 
     QObject::disconnect(sink, nullptr, &loop, nullptr);
     sink->stop();
-    finishedSinks.push_back(sink);
+    QElapsedTimer stopped;
+    stopped.start();
+    finishedSinks.push_back({sink, stopped});
 }
 
 } // namespace

@@ -295,7 +295,7 @@ private slots:
     void sinksAreNotDestroyedDuringLaterSounds() {
         const QString sound = file(QStringLiteral("sink.wav"));
         QVERIFY(writeTone(sound, 0.2));
-        QTest::qWait(50); // leftovers of earlier tests go first
+        QTest::qWait(1300); // leftovers of earlier tests go first: a sink is kept a second
         SinkWatch watch;
 
         // Two in a row, as one handler plays them.
