@@ -27,8 +27,7 @@ namespace {
 
 // Pixel pictures enlarged by whole pixels stay sharp on a scaled screen; smooth scaling
 // would blur them.
-QPixmap enlarged(const QString &resource, qreal ratio) {
-    const QImage image(resource);
+QPixmap enlarged(const QImage &image, qreal ratio) {
     const QSize size(qRound(image.width() * ratio), qRound(image.height() * ratio));
     QPixmap pixmap =
         QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -37,9 +36,10 @@ QPixmap enlarged(const QString &resource, qreal ratio) {
 }
 
 QIcon crispIcon(const QString &resource) {
+    const QImage image(resource);
     QIcon icon;
     for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0})
-        icon.addPixmap(enlarged(resource, ratio));
+        icon.addPixmap(enlarged(image, ratio));
     return icon;
 }
 
@@ -176,7 +176,8 @@ void FrmMain::sharpenPictures() {
     const qreal ratio = qApp->devicePixelRatio();
     if (ratio != 1.0) {
         for (int k = 1; k <= 6; ++k) {
-            const QPixmap face = enlarged(QStringLiteral(":/faces/face%1.bmp").arg(k), ratio);
+            const QPixmap face =
+                enlarged(QImage(QStringLiteral(":/faces/face%1.bmp").arg(k)), ratio);
             for (QWidget *box : {board_.die1Faces.at(k - 1), board_.die2Faces.at(k - 1)})
                 static_cast<QLabel *>(box)->setPixmap(face);
         }
