@@ -1,0 +1,94 @@
+// Keys that press a button click it about 100 ms later (access keys, Enter). A mouse click in
+// between must not make that late click run a button that has become unavailable meanwhile:
+// found by random play with a player who does not wait.
+
+#include "frmmain.h"
+#include "seams.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+using namespace pipwell;
+using namespace pipwell::testing;
+
+namespace {
+
+struct Table {
+    ScriptedDice dice;
+    RecordingSound sound;
+    QStringList messages;
+    std::unique_ptr<FrmMain> window;
+
+    Table() {
+        FrmMain::Services services;
+        services.dice = &dice;
+        services.sound = &sound;
+        services.programDir = QStringLiteral("/opt/pipwell");
+        services.announce = [this](const QString &text) { messages << text; };
+        window = std::make_unique<FrmMain>(services);
+        window->loadAndShow();
+        sound.paths.clear();
+    }
+    const Board &board() const { return window->board(); }
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Long enough for any click still on its way to arrive.
+    static void letLateClicksLand() { QTest::qWait(300); }
+};
+
+} // namespace
+
+class TestLateClick : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { applyDesktopLook(); }
+
+    void oneThrowForAKeyAndAClickOnRoll_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Alt+R") << int(Qt::Key_R) << int(Qt::AltModifier);
+        QTest::newRow("Enter on Roll") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    }
+    void oneThrowForAKeyAndAClickOnRoll() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        Table table;
+        QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+        const Board &board = table.board();
+        QCOMPARE(QApplication::focusWidget(), board.roll);
+        table.dice.push(2, 3);
+        table.dice.push(4, 4); // only for a second, unwanted throw
+
+        QTest::keyClick(table.window->windowHandle(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        table.click(board.roll); // before the key's own click has come
+        Table::letLateClicksLand();
+
+        // One throw, and it stands: Roll was unavailable when the key's click came.
+        QCOMPARE(readBoard(board).sum, QStringLiteral("5"));
+        QCOMPARE(table.sound.names(), QStringList{QStringLiteral("roll.wav")});
+        QVERIFY(!table.dice.exhausted());
+    }
+
+    void oneNewGameForAltNAndAWinningClick() {
+        Table table;
+        QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+        const Board &board = table.board();
+        for (int n = 1; n <= 8; ++n)
+            board.tiles.at(n - 1)->setEnabled(false);
+        table.dice.push(4, 5);
+        table.click(board.roll);
+        table.sound.paths.clear();
+
+        QTest::keyClick(table.window->windowHandle(), Qt::Key_N, Qt::AltModifier);
+        table.click(board.tiles.at(8)); // the last tile wins, and the win starts a new game
+        Table::letLateClicksLand();
+
+        QCOMPARE(table.messages.size(), 1);
+        QCOMPARE(board.counters.gamesToday->text(), QStringLiteral("1"));
+        QCOMPARE(table.sound.names().count(QStringLiteral("new.wav")), 1);
+    }
+};
+
+QTEST_MAIN(TestLateClick)
+#include "tst_lateclick.moc"
