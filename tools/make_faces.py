@@ -12,6 +12,8 @@ import pathlib
 import struct
 import sys
 
+from generated import write_or_check
+
 SIZE = 49
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 FACES_DIR = ROOT / "assets" / "faces"
@@ -126,29 +128,7 @@ def encode_bmp(pixels):
 
 
 def main(argv):
-    check = "--check" in argv[1:]
-    unknown = [a for a in argv[1:] if a != "--check"]
-    if unknown:
-        print(f"usage: {argv[0]} [--check]", file=sys.stderr)
-        return 2
-    failed = False
-    for face in sorted(PIPS):
-        data = encode_bmp(draw_face(face))
-        path = FACES_DIR / f"face{face}.bmp"
-        if check:
-            try:
-                current = path.read_bytes()
-            except OSError as err:
-                print(f"{path}: cannot read: {err}", file=sys.stderr)
-                failed = True
-                continue
-            if current != data:
-                print(f"{path}: differs from what {argv[0]} draws; rerun it", file=sys.stderr)
-                failed = True
-        else:
-            path.parent.mkdir(parents=True, exist_ok=True)
-            path.write_bytes(data)
-    return 1 if failed else 0
+    return write_or_check(argv, {FACES_DIR / f"face{face}.bmp": encode_bmp(draw_face(face)) for face in sorted(PIPS)})
 
 
 if __name__ == "__main__":

@@ -13,6 +13,8 @@ import math
 import pathlib
 import struct
 import sys
+
+from generated import write_or_check
 import zlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
@@ -765,28 +767,7 @@ def outputs():
 
 
 def main(argv):
-    check = "--check" in argv[1:]
-    unknown = [a for a in argv[1:] if a != "--check"]
-    if unknown:
-        print(f"usage: {argv[0]} [--check]", file=sys.stderr)
-        return 2
-    failed = False
-    for name, data in outputs().items():
-        path = ROOT / name
-        if check:
-            try:
-                current = path.read_bytes()
-            except OSError as err:
-                print(f"{name}: cannot read: {err}", file=sys.stderr)
-                failed = True
-                continue
-            if current != data:
-                print(f"{name}: differs from what {argv[0]} draws; rerun it", file=sys.stderr)
-                failed = True
-        else:
-            path.parent.mkdir(parents=True, exist_ok=True)
-            path.write_bytes(data)
-    return 1 if failed else 0
+    return write_or_check(argv, {ROOT / name: data for name, data in outputs().items()})
 
 
 if __name__ == "__main__":

@@ -13,6 +13,8 @@ import math
 import pathlib
 import random
 import sys
+
+from generated import write_or_check
 import wave
 
 RATE = 44100
@@ -243,29 +245,7 @@ def encode_wav(frames):
 
 
 def main(argv):
-    check = "--check" in argv[1:]
-    unknown = [a for a in argv[1:] if a != "--check"]
-    if unknown:
-        print(f"usage: {argv[0]} [--check]", file=sys.stderr)
-        return 2
-    failed = False
-    for name, make in SOUNDS.items():
-        data = encode_wav(finish(make()))
-        path = SOUNDS_DIR / name
-        if check:
-            try:
-                current = path.read_bytes()
-            except OSError as err:
-                print(f"{path}: cannot read: {err}", file=sys.stderr)
-                failed = True
-                continue
-            if current != data:
-                print(f"{path}: differs from what {argv[0]} synthesizes; rerun it", file=sys.stderr)
-                failed = True
-        else:
-            path.parent.mkdir(parents=True, exist_ok=True)
-            path.write_bytes(data)
-    return 1 if failed else 0
+    return write_or_check(argv, {SOUNDS_DIR / name: encode_wav(finish(make())) for name, make in SOUNDS.items()})
 
 
 if __name__ == "__main__":
