@@ -2,6 +2,7 @@
 
 #include "frmmain.h"
 #include "seams.h"
+#include "testwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -14,27 +15,9 @@ using namespace pipwell::testing;
 
 namespace {
 
-struct Window {
-    ScriptedDice dice;
-    RecordingSound sound;
-    QStringList messages;
-    FrmMain frm;
-    Window()
-        : frm(services()) {
-        frm.show();
-    }
-    FrmMain::Services services() {
-        FrmMain::Services s;
-        s.dice = &dice;
-        s.sound = &sound;
-        s.announce = [this](const QString &text) { messages << text; };
-        return s;
-    }
-    const Board &board() const { return frm.board(); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), k, m);
-    }
-};
+void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), k, m);
+}
 
 QAccessibleInterface *accessible(QWidget *w) {
     return QAccessible::queryAccessibleInterface(w);
@@ -48,7 +31,7 @@ private slots:
     void initTestCase() { applyDesktopLook(); }
 
     void controlsHaveNamesAndStates() {
-        Window w;
+        TestWindow w;
         const Board &board = w.board();
         for (int n = 1; n <= 9; ++n) {
             QAccessibleInterface *tile = accessible(board.tiles.at(n - 1));
@@ -84,7 +67,7 @@ private slots:
     }
 
     void messagesAreReadable() {
-        Window w;
+        TestWindow w;
         QString name;
         QAccessible::Role role = QAccessible::NoRole;
         QTimer reader;
@@ -109,30 +92,30 @@ private slots:
     }
 
     void playedWithTheKeyboardAlone() {
-        Window w;
+        TestWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
         const Board &board = w.board();
         QCOMPARE(QApplication::focusWidget(), board.roll);
         w.dice.push(2, 6);
-        w.key(Qt::Key_Space); // Roll has the focus
+        key(Qt::Key_Space); // Roll has the focus
         QTRY_COMPARE(board.sum->text(), QStringLiteral("8"));
-        w.key(Qt::Key_8); // the digit presses its tile
+        key(Qt::Key_8); // the digit presses its tile
         QVERIFY(!board.tiles.at(7)->isEnabled());
         QCOMPARE(board.sum->text(), QString());
 
         w.dice.push(1, 1);
         board.roll->setFocus();
-        w.key(Qt::Key_Return); // Enter presses the focused button
+        key(Qt::Key_Return); // Enter presses the focused button
         QTRY_COMPARE(board.sum->text(), QStringLiteral("2"));
-        w.key(Qt::Key_8); // a shut tile takes no key
-        w.key(Qt::Key_9); // nor does one that does not match
+        key(Qt::Key_8); // a shut tile takes no key
+        key(Qt::Key_9); // nor does one that does not match
         QCOMPARE(readBoard(board).open, QStringLiteral("1234567"
                                                        "9"));
         QCOMPARE(board.sum->text(), QStringLiteral("2"));
 
         // Tab to tile 2 and press it with Enter from the keypad
         board.tiles.at(0)->setFocus();
-        w.key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), board.tiles.at(1));
         QTest::keyClick(board.tiles.at(1), Qt::Key_Enter, Qt::KeypadModifier);
         QTRY_VERIFY(!board.tiles.at(1)->isEnabled());
@@ -142,7 +125,7 @@ private slots:
     }
 
     void digitsPlayAWholeGame() {
-        Window w;
+        TestWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
         const int throws[9][3] = {{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {4, 5, 4}, {5, 6, 5},
                                   {6, 1, 6}, {3, 4, 7}, {4, 4, 8}, {4, 5, 9}};

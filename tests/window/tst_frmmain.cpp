@@ -3,6 +3,7 @@
 #include "frmmain.h"
 #include "odds.h"
 #include "seams.h"
+#include "testwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -126,28 +127,6 @@ bool drawnBeneath(const QWidget *w) {
            w->objectName().startsWith(QLatin1String("Label"));
 }
 
-struct Window {
-    ScriptedDice dice;
-    RecordingSound sound;
-    FrmMain frm;
-    Window()
-        : frm(services()) {}
-    FrmMain::Services services() {
-        FrmMain::Services s;
-        s.dice = &dice;
-        s.sound = &sound;
-        s.programDir = QStringLiteral("/opt/pipwell");
-        return s;
-    }
-    template <typename W = QWidget> W *find(const char *name) const {
-        W *w = frm.findChild<W *>(QString::fromLatin1(name));
-        if (w == nullptr)
-            qFatal("no control %s", name);
-        return w;
-    }
-    QAction *action(const char *name) const { return find<QAction>(name); }
-};
-
 // Answers the next modal message box with OK and tells what it showed.
 struct MessageBoxReader {
     QString text, title;
@@ -180,7 +159,7 @@ private slots:
     void initTestCase() { applyDesktopLook(); }
 
     void everyControlAsDesigned() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         QSet<QString> named;
         for (QWidget *child : w.frm.centralWidget()->findChildren<QWidget *>()) {
             if (!child->objectName().isEmpty() &&
@@ -207,7 +186,7 @@ private slots:
     }
 
     void earlierControlsStandInFront() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         for (const Control &front : controls) {
             QWidget *a = w.find(front.name);
             const QObjectList &siblings = a->parentWidget()->children();
@@ -237,7 +216,7 @@ private slots:
     }
 
     void looksAsDesigned() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         for (const char *name : {"die1_txt", "die2_txt", "dietotal_txt"}) {
             auto *box = w.find<QLineEdit>(name);
             QCOMPARE(box->font().family(), QStringLiteral("DejaVu Sans Mono"));
@@ -274,7 +253,7 @@ private slots:
     }
 
     void tileTooltipsCountTheThrowsThatShutThem() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         const char *shown[] = {"11", "12", "13", "14", "15", "16", "6", "5", "4"};
         for (int n = 1; n <= 9; ++n) {
             auto *tile = w.find(qPrintable(QStringLiteral("Command%1").arg(n)));
@@ -284,7 +263,7 @@ private slots:
     }
 
     void menusAsDesigned() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         const QList<QAction *> top = w.frm.menuBar()->actions();
         QCOMPARE(top.size(), 3);
         const QStringList titles{QStringLiteral("File"), QStringLiteral("Options"),
@@ -317,7 +296,7 @@ private slots:
     }
 
     void soundsHandlerFlipsTheCheckMark() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         QAction *sounds = w.action("mnusounds");
         w.frm.mnusounds_Click();
         QVERIFY(!sounds->isChecked());
@@ -328,7 +307,7 @@ private slots:
     }
 
     void startUpPlaysTheIntroBeforeTheWindowShows() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         QList<bool> shownWhilePlaying;
         w.sound.onPlay = [&](const QString &) { shownWhilePlaying << w.frm.isVisible(); };
         w.frm.loadAndShow();
@@ -340,7 +319,7 @@ private slots:
     }
 
     void introSoundOffStillPlays() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         w.action("mnusounds")->setChecked(false);
         w.frm.loadAndShow();
         QCOMPARE(w.sound.names(), QStringList{QStringLiteral("intro.wav")});
@@ -355,7 +334,7 @@ private slots:
     }
     void threeWaysOut() {
         QFETCH(int, route);
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         w.frm.loadAndShow();
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
         switch (route) {
@@ -378,7 +357,7 @@ private slots:
     }
 
     void accessKeys() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         w.frm.loadAndShow();
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
         const Board &board = w.frm.board();
@@ -394,7 +373,7 @@ private slots:
     }
 
     void tabOrder() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         w.frm.loadAndShow();
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
         QStringList seen{QApplication::focusWidget()->objectName()};
@@ -439,7 +418,7 @@ private slots:
     // Pixels of the window as drawn: the grey field, a shadow's edge, a tile's picture over
     // its hidden number box.
     void drawnAsDesigned() {
-        Window w;
+        TestWindow w(TestWindow::Hidden);
         w.frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.frm));
         const QImage shot = w.frm.centralWidget()->grab().toImage();

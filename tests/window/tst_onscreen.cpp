@@ -3,6 +3,7 @@
 #include "frmmain.h"
 #include "seams.h"
 #include "soundfixtures.h"
+#include "testwindow.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
@@ -55,22 +56,6 @@ QRect scaled(const QRect &r, qreal ratio) {
             qRound(r.height() * ratio)};
 }
 
-struct Window {
-    ScriptedDice dice;
-    RecordingSound sound;
-    FrmMain frm;
-    Window()
-        : frm(services()) {
-        frm.show();
-    }
-    FrmMain::Services services() {
-        FrmMain::Services s;
-        s.dice = &dice;
-        s.sound = &sound;
-        return s;
-    }
-};
-
 } // namespace
 
 class TestOnScreen : public QObject {
@@ -83,7 +68,7 @@ private slots:
     }
 
     void drawnAsDesigned() {
-        Window w;
+        TestWindow w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.frm));
         QTest::qWait(300);
         const qreal ratio = w.frm.devicePixelRatioF();
@@ -109,7 +94,7 @@ private slots:
     }
 
     void facesAfterARoll() {
-        Window w;
+        TestWindow w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.frm));
         w.dice.push(4, 2);
         QTest::mouseClick(w.frm.board().roll, Qt::LeftButton);

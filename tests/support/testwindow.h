@@ -1,0 +1,43 @@
+#pragma once
+
+// The real window with scripted dice, recorded sounds and recorded winner messages.
+
+#include "frmmain.h"
+#include "seams.h"
+
+namespace pipwell::testing {
+
+struct TestWindow {
+    enum Visibility { Hidden, Shown };
+
+    ScriptedDice dice;
+    RecordingSound sound;
+    QStringList messages; // winner messages, answered at once
+    FrmMain frm;
+
+    explicit TestWindow(Visibility visibility = Shown)
+        : frm(services()) {
+        if (visibility == Shown)
+            frm.show();
+    }
+    const Board &board() const { return frm.board(); }
+    template <typename W = QWidget> W *find(const char *name) const {
+        W *w = frm.findChild<W *>(QString::fromLatin1(name));
+        if (w == nullptr)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QAction *action(const char *name) const { return find<QAction>(name); }
+
+private:
+    FrmMain::Services services() {
+        FrmMain::Services s;
+        s.dice = &dice;
+        s.sound = &sound;
+        s.programDir = QStringLiteral("/opt/pipwell");
+        s.announce = [this](const QString &text) { messages << text; };
+        return s;
+    }
+};
+
+} // namespace pipwell::testing
