@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pipwell"));
@@ -9,7 +12,14 @@ int main(int argc, char *argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pipwell"));
     pipwell::applyDesktopLook();
 
-    pipwell::FrmMain window;
-    window.loadAndShow();
-    return QApplication::exec();
+    int status = 0;
+    {
+        pipwell::FrmMain window;
+        window.loadAndShow();
+        status = QApplication::exec();
+    }
+    // The PulseAudio main loop behind Qt Multimedia can fail an assertion while it is torn
+    // down at exit; the window is gone and nothing is left to save, so leave without it.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
