@@ -236,7 +236,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QVERIFY(!decodeSoundFile(path));
-        QVERIFY2(clock.elapsed() < 1500, "deciding that a file is unplayable took too long");
+        // A blocking open (the FIFO) would never return; the bound is generous for a busy machine.
+        QVERIFY2(clock.elapsed() < 5000, "deciding that a file is unplayable took too long");
     }
 
     void convertsToStereo() {

@@ -45,7 +45,9 @@ private slots:
         clock.start();
         PlaySoundFile(path);
         const qint64 elapsed = clock.elapsed();
-        QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("blocked %1 ms").arg(elapsed)));
+        // Playing the three-second tone would block for all of it; the rest is slack for a busy
+        // machine.
+        QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("blocked %1 ms").arg(elapsed)));
         QCOMPARE(ended.count(), 1);
         QVERIFY(!pipwell::soundPlaying());
     }
