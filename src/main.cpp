@@ -6,6 +6,12 @@
 #include <cstdlib>
 
 int main(int argc, char *argv[]) {
+    // The window is a fixed pixel design that X (XWayland on a Wayland desktop) shows with
+    // the desktop's own title bar. Qt's Wayland plugin is not a dependency; without this
+    // Qt would look for it first on a Wayland desktop and print a warning before falling
+    // back to X. An explicit QT_QPA_PLATFORM still wins.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pipwell"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));

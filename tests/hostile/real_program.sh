@@ -4,7 +4,8 @@
 # sends it). Each time it must end by itself with status 0 and nothing alarming on stderr.
 #
 #   real_program.sh no-server <pipwell> <wm-delete helper>
-#       No sound server at all: the window shows, stays up, and each way out ends it.
+#       No sound server at all: the window shows, stays up, and each way out ends it; and
+#       once more as on a Wayland desktop.
 #   real_program.sh sound <pipwell> <wm-delete helper>
 #       Each way out taken while Roll's sound (2 s) plays: the program waits for the sound,
 #       then ends, no later than the sound's length plus one second (and some slack).
@@ -85,6 +86,21 @@ no-server)
         ended_cleanly "$route" "$err" 5
         [ "$failures" -eq "$failed_before" ] && echo "ok: $route without a sound server"
     done
+    # A Wayland desktop (Qt's Wayland plugin is not installed, XWayland is there): the game
+    # goes through X without complaint unless QT_QPA_PLATFORM says otherwise.
+    failed_before=$failures
+    err="$tmp/wayland.err"
+    if start "$err" env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE \
+        WAYLAND_DISPLAY=pipwell-test-none PULSE_SERVER=unix:/nonexistent/pipwell-test/native "$exe"; then
+        sleep 1
+        leave exit-button "$window"
+        ended_cleanly "on a Wayland desktop" "$err" 5
+        if grep -qi "plugin" "$err"; then
+            fail "on a Wayland desktop, stderr says:"
+            cat "$err" >&2
+        fi
+        [ "$failures" -eq "$failed_before" ] && echo "ok: on a Wayland desktop, through X, quietly"
+    fi
     ;;
 sound)
     need_sound_server
