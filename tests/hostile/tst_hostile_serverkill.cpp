@@ -5,6 +5,7 @@
 
 #include "frmmain.h"
 #include "playsoundfile.h"
+#include "privateserver.h"
 #include "seams.h"
 #include "soundfixtures.h"
 
@@ -12,13 +13,9 @@
 #include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QMediaDevices>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <sys/prctl.h>
 
 #include <csignal>
 #include <cstdio>
@@ -33,74 +30,6 @@ using namespace pipwell::testing;
 namespace {
 
 constexpr qint64 kSlackMs = 1500;
-
-// A pulseaudio in the foreground as our child, its socket and state in a private folder.
-class PrivateServer {
-public:
-    explicit PrivateServer(QString folder)
-        : folder_(std::move(folder)) {}
-    ~PrivateServer() { stop(); }
-
-    // Starts the server and waits until it answers; the reason when it does not.
-    QString start() {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (program.isEmpty())
-            return QStringLiteral("pulseaudio is not installed");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder_);
-        env.insert(QStringLiteral("PULSE_STATE_PATH"), folder_);
-        // Away from any other server: its cookie, and its name on the session bus.
-        for (const char *name : {"PULSE_SERVER", "PULSE_COOKIE", "DBUS_SESSION_BUS_ADDRESS"})
-            env.remove(QString::fromLatin1(name));
-        useIt();
-        process_ = std::make_unique<QProcess>();
-        process_->setProcessEnvironment(env);
-        // Dies with the test, even if the test crashes.
-        process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_->start(program,
-                        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                         QStringLiteral("--exit-idle-time=-1"),
-                         QStringLiteral("--disallow-exit=yes"), QStringLiteral("--realtime=no"),
-                         QStringLiteral("--high-priority=no"), QStringLiteral("--log-level=error"),
-                         QStringLiteral("--load=module-null-sink sink_name=nullsink norewinds=1"),
-                         QStringLiteral("--load=module-native-protocol-unix socket=") + socket()});
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000 && process_->state() != QProcess::NotRunning) {
-            QProcess probe;
-            probe.setStandardOutputFile(QProcess::nullDevice());
-            probe.setStandardErrorFile(QProcess::nullDevice());
-            probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-            if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit &&
-                probe.exitCode() == 0)
-                return {};
-            QTest::qWait(100);
-        }
-        return QStringLiteral("the private pulseaudio server did not start");
-    }
-    void kill() {
-        if (process_) {
-            process_->kill();
-            process_->waitForFinished(5000);
-        }
-    }
-    void stop() {
-        kill();
-        process_.reset();
-    }
-
-private:
-    // Points this process's clients (and pactl) at the server; before anything connects.
-    void useIt() const {
-        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(socket()));
-        qputenv("PULSE_COOKIE", QFile::encodeName(folder_ + QStringLiteral("/pulse/cookie")));
-    }
-    QString socket() const { return folder_ + QStringLiteral("/native"); }
-    QString folder_;
-    std::unique_ptr<QProcess> process_;
-};
 
 PrivateServer *server = nullptr;
 QString serverProblem;

@@ -3,20 +3,18 @@
 // disturbs no other test.
 
 #include "playsoundfile.h"
+#include "privateserver.h"
 #include "soundfixtures.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMediaDevices>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <signal.h>
-#include <sys/prctl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,55 +23,8 @@ using namespace pipwell::testing;
 
 namespace {
 
-QProcess *server = nullptr;
+PrivateServer *server = nullptr;
 QString serverProblem;
-
-// Starts pulseaudio in the foreground as our child, with a null sink and its socket and
-// state in a private folder, and points this process at it.
-void startPrivateServer(const QString &folder) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-    if (program.isEmpty()) {
-        serverProblem = QStringLiteral("pulseaudio is not installed");
-        return;
-    }
-    const QString socket = folder + QStringLiteral("/native");
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
-    env.insert(QStringLiteral("PULSE_STATE_PATH"), folder);
-    // Away from any other server: its cookie, and its name on the session bus, which a
-    // second server could not take.
-    for (const char *name : {"PULSE_SERVER", "PULSE_COOKIE", "DBUS_SESSION_BUS_ADDRESS"})
-        env.remove(QString::fromLatin1(name));
-    server = new QProcess;
-    server->setProcessEnvironment(env);
-    // Dies with the test, even if the test crashes while the server is stopped.
-    server->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server->start(program,
-                  {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                   QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit=yes"),
-                   QStringLiteral("--realtime=no"), QStringLiteral("--high-priority=no"),
-                   QStringLiteral("--log-level=error"),
-                   QStringLiteral("--load=module-null-sink sink_name=nullsink norewinds=1"),
-                   QStringLiteral("--load=module-native-protocol-unix socket=") + socket});
-    const QByteArray address = "unix:" + QFile::encodeName(socket);
-    qputenv("PULSE_SERVER", address);
-    qputenv("PULSE_COOKIE", QFile::encodeName(folder + QStringLiteral("/pulse/cookie")));
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000 && server->state() != QProcess::NotRunning) {
-        QProcess probe;
-        probe.setStandardOutputFile(QProcess::nullDevice());
-        probe.setStandardErrorFile(QProcess::nullDevice());
-        probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-        if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit &&
-            probe.exitCode() == 0)
-            return;
-        QTest::qWait(100);
-    }
-    serverProblem = QStringLiteral("the private pulseaudio server did not start");
-}
 
 } // namespace
 
@@ -100,7 +51,7 @@ private slots:
         const auto pid = pid_t(server->processId());
         bool stopped = false;
         QElapsedTimer clock;
-        QTimer::singleShot(300, server, [&] { stopped = ::kill(pid, SIGSTOP) == 0; });
+        QTimer::singleShot(300, [&] { stopped = ::kill(pid, SIGSTOP) == 0; });
         clock.start();
         PlaySoundFile(tone);
         const qint64 elapsed = clock.elapsed();
@@ -117,7 +68,7 @@ private slots:
         QVERIFY(writeTone(tone, 5.0));
         qint64 killedAt = -1;
         QElapsedTimer clock;
-        QTimer::singleShot(500, server, [&] {
+        QTimer::singleShot(500, [&] {
             killedAt = clock.elapsed();
             server->kill();
         });
@@ -137,19 +88,16 @@ private slots:
 // gone); leave without running exit handlers once the results are out.
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir folder;
-    startPrivateServer(folder.path());
     int status = 0;
     {
-        // Destroyed before the exit, which runs no destructors, to clean up its files.
+        QTemporaryDir folder;
+        PrivateServer privateServer(folder.path());
+        serverProblem = privateServer.start();
+        server = &privateServer;
         TestSoundServerFailure test;
         status = QTest::qExec(&test, argc, argv);
+        server = nullptr;
     }
-    if (server && server->state() != QProcess::NotRunning) {
-        server->kill();
-        server->waitForFinished(5000);
-    }
-    folder.remove();
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(status);
