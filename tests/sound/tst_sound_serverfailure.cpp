@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <signal.h>
+#include <csignal>
 
 #include <cstdio>
 #include <cstdlib>
