@@ -2,6 +2,7 @@
 
 #include "frmmain.h"
 #include "seams.h"
+#include "testwindow.h"
 #include "turnflow.h"
 
 #include <QLineEdit>
@@ -12,29 +13,17 @@ using namespace pipwell::testing;
 
 namespace {
 
-struct Table {
-    ScriptedDice dice;
-    RecordingSound sound;
-    QStringList messages;
+struct Table : TestWindow {
     QStringList log;
     QString facesAtMessage;
-    std::unique_ptr<FrmMain> window;
 
     Table() {
         sound.onPlay = [this](const QString &name) { log << name; };
-        FrmMain::Services services;
-        services.dice = &dice;
-        services.sound = &sound;
-        services.programDir = QStringLiteral("/opt/pipwell");
-        services.announce = [this](const QString &text) {
-            messages << text;
+        onMessage = [this] {
             log << QStringLiteral("message");
             facesAtMessage = readBoard(board()).faces;
         };
-        window = std::make_unique<FrmMain>(services);
-        window->show();
     }
-    const Board &board() const { return window->board(); }
     void roll(int first, int second) {
         dice.push(first, second);
         QTest::mouseClick(board().roll, Qt::LeftButton);

@@ -2,6 +2,7 @@
 
 #include "frmmain.h"
 #include "seams.h"
+#include "testwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,30 +14,13 @@ using namespace pipwell::testing;
 
 namespace {
 
-// A window with scripted dice, recorded sounds and recorded winner messages.
-struct Table {
-    ScriptedDice dice;
-    RecordingSound sound;
-    QStringList messages;
+struct Table : TestWindow {
     QStringList log; // sounds and messages in the order they happened
-    std::unique_ptr<FrmMain> window;
 
     Table() {
         sound.onPlay = [this](const QString &name) { log << QStringLiteral("sound ") + name; };
-        FrmMain::Services services;
-        services.dice = &dice;
-        services.sound = &sound;
-        services.programDir = QStringLiteral("/opt/pipwell");
-        services.announce = [this](const QString &text) {
-            messages << text;
-            log << QStringLiteral("message");
-            if (onMessage)
-                onMessage();
-        };
-        window = std::make_unique<FrmMain>(services);
-        window->show();
+        onMessage = [this] { log << QStringLiteral("message"); };
     }
-    const Board &board() const { return window->board(); }
     BoardState state() const { return readBoard(board()); }
     void roll(int first, int second) {
         dice.push(first, second);
@@ -45,7 +29,6 @@ struct Table {
     void clickTile(int n) { QTest::mouseClick(board().tiles.at(n - 1), Qt::LeftButton); }
     void newGame() { QTest::mouseClick(board().newGame, Qt::LeftButton); }
     void setSounds(bool on) { board().sounds->setChecked(on); }
-    std::function<void()> onMessage;
 };
 
 BoardState waiting(const QString &open, const QString &today = QStringLiteral("0"),
@@ -245,7 +228,7 @@ private slots:
         table.roll(4, 4);
         table.board().counters.gamesWon->setText(QStringLiteral("7"));
         const BoardState before = table.state();
-        table.window->mnuReset_Click();
+        table.frm.mnuReset_Click();
         BoardState want = before;
         want.today = want.total = want.won = QStringLiteral("0");
         QCOMPARE(table.state(), want);
@@ -261,7 +244,7 @@ private slots:
         QStringList &log = table.log;
         auto watchText = [&](QLineEdit *box, const QString &name) {
             QObject::connect(
-                box, &QLineEdit::textChanged, table.window.get(),
+                box, &QLineEdit::textChanged, &table.frm,
                 [&log, name, &board](const QString &text) {
                     const QString faces = readBoard(board).faces;
                     log << QStringLiteral("%1='%2' %3").arg(name, text, faces).trimmed();
@@ -310,9 +293,9 @@ private slots:
         Table table;
         table.roll(3, 5);
         QStringList order;
-        QObject::connect(table.board().die1, &QLineEdit::textChanged, table.window.get(),
+        QObject::connect(table.board().die1, &QLineEdit::textChanged, &table.frm,
                          [&order](const QString &t) { order << QStringLiteral("die1=") + t; });
-        QObject::connect(table.board().sum, &QLineEdit::textChanged, table.window.get(),
+        QObject::connect(table.board().sum, &QLineEdit::textChanged, &table.frm,
                          [&order](const QString &t) { order << QStringLiteral("sum=") + t; });
         table.dice.push(6, 6);
         table.board().roll->setEnabled(true);

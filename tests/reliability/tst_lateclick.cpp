@@ -4,6 +4,7 @@
 
 #include "frmmain.h"
 #include "seams.h"
+#include "testwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,23 +15,12 @@ using namespace pipwell::testing;
 
 namespace {
 
-struct Table {
-    ScriptedDice dice;
-    RecordingSound sound;
-    QStringList messages;
-    std::unique_ptr<FrmMain> window;
-
-    Table() {
-        FrmMain::Services services;
-        services.dice = &dice;
-        services.sound = &sound;
-        services.programDir = QStringLiteral("/opt/pipwell");
-        services.announce = [this](const QString &text) { messages << text; };
-        window = std::make_unique<FrmMain>(services);
-        window->loadAndShow();
+struct Table : TestWindow {
+    Table()
+        : TestWindow(Hidden) {
+        frm.loadAndShow();
         sound.paths.clear();
     }
-    const Board &board() const { return window->board(); }
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
     // Long enough for any click still on its way to arrive.
     static void letLateClicksLand() { QTest::qWait(300); }
@@ -53,14 +43,13 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         Table table;
-        QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(&table.frm));
         const Board &board = table.board();
         QCOMPARE(QApplication::focusWidget(), board.roll);
         table.dice.push(2, 3);
         table.dice.push(4, 4); // only for a second, unwanted throw
 
-        QTest::keyClick(table.window->windowHandle(), Qt::Key(key),
-                        Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(table.frm.windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         table.click(board.roll); // before the key's own click has come
         Table::letLateClicksLand();
 
@@ -72,7 +61,7 @@ private slots:
 
     void oneNewGameForAltNAndAWinningClick() {
         Table table;
-        QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(&table.frm));
         const Board &board = table.board();
         for (int n = 1; n <= 8; ++n)
             board.tiles.at(n - 1)->setEnabled(false);
@@ -80,7 +69,7 @@ private slots:
         table.click(board.roll);
         table.sound.paths.clear();
 
-        QTest::keyClick(table.window->windowHandle(), Qt::Key_N, Qt::AltModifier);
+        QTest::keyClick(table.frm.windowHandle(), Qt::Key_N, Qt::AltModifier);
         table.click(board.tiles.at(8)); // the last tile wins, and the win starts a new game
         Table::letLateClicksLand();
 

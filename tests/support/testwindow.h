@@ -5,6 +5,8 @@
 #include "frmmain.h"
 #include "seams.h"
 
+#include <functional>
+
 namespace pipwell::testing {
 
 struct TestWindow {
@@ -13,6 +15,8 @@ struct TestWindow {
     ScriptedDice dice;
     RecordingSound sound;
     QStringList messages; // winner messages, answered at once
+    // Runs inside each winner message, after it is recorded: the board as the player sees it.
+    std::function<void()> onMessage;
     FrmMain frm;
 
     explicit TestWindow(Visibility visibility = Shown)
@@ -35,7 +39,11 @@ private:
         s.dice = &dice;
         s.sound = &sound;
         s.programDir = QStringLiteral("/opt/pipwell");
-        s.announce = [this](const QString &text) { messages << text; };
+        s.announce = [this](const QString &text) {
+            messages << text;
+            if (onMessage)
+                onMessage();
+        };
         return s;
     }
 };
