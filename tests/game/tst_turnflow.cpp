@@ -257,8 +257,8 @@ private slots:
         table.sound.onPlay = [&](const QString &name) {
             log << QStringLiteral("sound %1 new=%2 roll=%3")
                        .arg(name)
-                       .arg(board.newGame->isEnabled())
-                       .arg(board.roll->isEnabled());
+                       .arg(int(board.newGame->isEnabled()))
+                       .arg(int(board.roll->isEnabled()));
         };
 
         table.roll(4, 2);
