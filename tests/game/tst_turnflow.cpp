@@ -31,18 +31,6 @@ struct Table : TestWindow {
     void setSounds(bool on) { board().sounds->setChecked(on); }
 };
 
-BoardState waiting(const QString &open, const QString &today = QStringLiteral("0"),
-                   const QString &total = QStringLiteral("0"),
-                   const QString &won = QStringLiteral("0")) {
-    BoardState s;
-    s.open = open;
-    s.roll = true;
-    s.today = today;
-    s.total = total;
-    s.won = won;
-    return s;
-}
-
 } // namespace
 
 class TestTurnFlow : public QObject {

@@ -3,6 +3,7 @@
 #include "frmmain.h"
 #include "help.h"
 #include "seams.h"
+#include "testwindow.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -27,25 +28,17 @@ public slots:
 
 namespace {
 
-struct Window {
-    ScriptedDice dice;
-    RecordingSound sound;
-    std::unique_ptr<FrmMain> frm;
-    explicit Window(const QString &programDir) {
-        FrmMain::Services s;
-        s.dice = &dice;
-        s.sound = &sound;
-        s.programDir = programDir;
-        frm = std::make_unique<FrmMain>(s);
-        frm->show();
+struct Window : TestWindow {
+    explicit Window(const QString &programDir)
+        : TestWindow(Shown, programDir) {
         // a game under way, to see that Help leaves it alone
         dice.push(3, 4);
-        frm->board().roll->click();
-        frm->board().tiles.at(6)->click();
+        board().roll->click();
+        board().tiles.at(6)->click();
         dice.push(2, 2);
-        frm->board().roll->click();
+        board().roll->click();
     }
-    BoardState state() const { return readBoard(frm->board()); }
+    BoardState state() const { return readBoard(board()); }
 };
 
 void touch(const QString &path) {
@@ -101,7 +94,7 @@ private slots:
             }
         });
         answer.start();
-        w.frm->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+        w.action("mnuAbout")->trigger();
         QCOMPARE(text, help::aboutMessage());
         QCOMPARE(title, QStringLiteral("Quorble For President!!"));
         QCOMPARE(icon, QMessageBox::Information);
@@ -115,7 +108,7 @@ private slots:
         touch(dir.filePath(QStringLiteral("readme.txt")));
         Window w(dir.path());
         const BoardState before = w.state();
-        QAction *instructions = w.frm->findChild<QAction *>(QStringLiteral("mnuInstructions"));
+        QAction *instructions = w.action("mnuInstructions");
         instructions->trigger();
         instructions->trigger();
         const QUrl want = QUrl::fromLocalFile(dir.filePath(QStringLiteral("readme.txt")));
@@ -127,8 +120,8 @@ private slots:
         QTemporaryDir dir;
         Window w(dir.path());
         const BoardState before = w.state();
-        QCOMPARE(w.frm->HyperJump(dir.filePath(QStringLiteral("readme.txt"))), 2);
-        w.frm->mnuInstructions_Click();
+        QCOMPARE(w.frm.HyperJump(dir.filePath(QStringLiteral("readme.txt"))), 2);
+        w.frm.mnuInstructions_Click();
         QVERIFY(opener->opened.isEmpty());
         QCOMPARE(w.state(), before);
         QVERIFY(QApplication::activeModalWidget() == nullptr);

@@ -190,16 +190,6 @@ private:
     bool serverUp_;
 };
 
-BoardState freshBoard(const QString &today, const QString &total, const QString &won) {
-    BoardState s;
-    s.open = QStringLiteral("123456789");
-    s.roll = true;
-    s.today = today;
-    s.total = total;
-    s.won = won;
-    return s;
-}
-
 } // namespace
 
 class TestHostileSounds : public QObject {
@@ -249,13 +239,13 @@ private slots:
         Stopwatch watch(serverUp);
 
         watch.step(QStringLiteral("start-up"), 1, length, [&] { table.window->loadAndShow(); });
-        QCOMPARE(readBoard(board),
-                 freshBoard(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")));
+        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), QStringLiteral("0"),
+                                           QStringLiteral("0"), QStringLiteral("0")));
 
         table.dice.push(3, 4);
         watch.step(QStringLiteral("Roll"), 1, length, [&] { board.roll->click(); });
-        BoardState rolled =
-            freshBoard(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"));
+        BoardState rolled = waiting(QStringLiteral("123456789"), QStringLiteral("0"),
+                                    QStringLiteral("1"), QStringLiteral("0"));
         rolled.die1 = QStringLiteral("3");
         rolled.die2 = QStringLiteral("4");
         rolled.sum = QStringLiteral("7");
@@ -265,14 +255,15 @@ private slots:
         QCOMPARE(readBoard(board), rolled);
 
         watch.step(QStringLiteral("tile 7"), 1, length, [&] { board.tiles.at(6)->click(); });
-        BoardState shut = freshBoard(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"));
+        BoardState shut = waiting(QStringLiteral("123456789"), QStringLiteral("0"),
+                                  QStringLiteral("1"), QStringLiteral("0"));
         shut.open = QStringLiteral("12345689");
         shut.newGame = true;
         QCOMPARE(readBoard(board), shut);
 
         watch.step(QStringLiteral("New Game"), 1, length, [&] { board.newGame->click(); });
-        QCOMPARE(readBoard(board),
-                 freshBoard(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0")));
+        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), QStringLiteral("1"),
+                                           QStringLiteral("1"), QStringLiteral("0")));
 
         // A game down to its last tile.
         for (int n = 1; n <= 8; ++n)
@@ -284,8 +275,8 @@ private slots:
         watch.step(QStringLiteral("winning tile"), 4, length, [&] { board.tiles.at(8)->click(); });
         QCOMPARE(table.announced,
                  QStringList{TurnFlow::winnerMessage(QStringLiteral("1"), QStringLiteral("2"))});
-        QCOMPARE(readBoard(board),
-                 freshBoard(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1")));
+        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), QStringLiteral("2"),
+                                           QStringLiteral("2"), QStringLiteral("1")));
         QVERIFY(table.dice.exhausted());
         QVERIFY(!soundPlaying());
         qInfo("%s", qPrintable(watch.timings.join(QStringLiteral(", "))));

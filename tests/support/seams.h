@@ -77,6 +77,19 @@ struct BoardState {
     }
 };
 
+// A board waiting for a roll, with the given tiles open and counters.
+inline BoardState waiting(const QString &open, const QString &today = QStringLiteral("0"),
+                          const QString &total = QStringLiteral("0"),
+                          const QString &won = QStringLiteral("0")) {
+    BoardState s;
+    s.open = open;
+    s.roll = true;
+    s.today = today;
+    s.total = total;
+    s.won = won;
+    return s;
+}
+
 inline BoardState readBoard(const Board &board) {
     BoardState state;
     for (int n = 1; n <= 9; ++n) {

@@ -19,8 +19,9 @@ struct TestWindow {
     std::function<void()> onMessage;
     FrmMain frm;
 
-    explicit TestWindow(Visibility visibility = Shown)
-        : frm(services()) {
+    explicit TestWindow(Visibility visibility = Shown,
+                        const QString &programDir = QStringLiteral("/opt/pipwell"))
+        : frm(services(programDir)) {
         if (visibility == Shown)
             frm.show();
     }
@@ -34,11 +35,11 @@ struct TestWindow {
     QAction *action(const char *name) const { return find<QAction>(name); }
 
 private:
-    FrmMain::Services services() {
+    FrmMain::Services services(const QString &programDir) {
         FrmMain::Services s;
         s.dice = &dice;
         s.sound = &sound;
-        s.programDir = QStringLiteral("/opt/pipwell");
+        s.programDir = programDir;
         s.announce = [this](const QString &text) {
             messages << text;
             if (onMessage)
