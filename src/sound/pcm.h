@@ -27,7 +27,7 @@ inline constexpr int kMaxSampleRate = 192000;
 // Longer sounds are cut at whichever of these limits comes first, so that a huge or
 // lying file cannot exhaust memory or hold the program for long.
 inline constexpr qint64 kMaxSeconds = 600;
-inline constexpr qint64 kMaxDecodedBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxDecodedBytes = qint64{64} * 1024 * 1024;
 
 // Any format libsndfile reads. Empty when the path is not a readable regular file, is
 // not a sound, has an unusable rate or channel count, or holds no frames. Never blocks on
