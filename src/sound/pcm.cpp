@@ -79,8 +79,11 @@ void appendFrames(QByteArray &out, const float *in, sf_count_t frames, int inCha
             *dst++ = toInt16(in[i]);
         return;
     }
-    const float leftCount = float((inChannels + 1) / 2);
-    const float rightCount = float(inChannels / 2);
+    // Even channels mix to the left, odd ones to the right.
+    const int leftChannels = (inChannels + 1) / 2;
+    const int rightChannels = inChannels / 2;
+    const auto leftCount = static_cast<float>(leftChannels);
+    const auto rightCount = static_cast<float>(rightChannels);
     for (sf_count_t f = 0; f < frames; ++f) {
         const float *frame = in + f * inChannels;
         float left = 0;

@@ -46,10 +46,11 @@ void deleteFinishedSinksLater() {
             return;
         std::vector<FinishedSink> keep;
         for (FinishedSink &finished : std::exchange(finishedSinks, {})) {
-            if (finished.stopped.elapsed() >= kSinkSettleMs)
+            if (finished.stopped.elapsed() >= kSinkSettleMs) {
                 delete finished.sink;
-            else
+            } else {
                 keep.push_back(finished);
+            }
         }
         finishedSinks = std::move(keep);
         if (!finishedSinks.empty())
@@ -116,16 +117,18 @@ void playOn(const QAudioDevice &device, const sound::Pcm &decoded) {
         if (!drained || !tailClock.isValid())
             return;
         if (sink->processedUSecs() >= durationUs - kPlayedToleranceUs ||
-            tailClock.elapsed() >= kTailGraceMs)
+            tailClock.elapsed() >= kTailGraceMs) {
             loop.quit();
-        else if (!tailPoll.isActive())
+        } else if (!tailPoll.isActive()) {
             tailPoll.start();
+        }
     };
     QObject::connect(sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
-        if (state == QAudio::IdleState)
+        if (state == QAudio::IdleState) {
             drained = true;
-        else if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
+        } else if (state == QAudio::StoppedState && sink->error() != QAudio::NoError) {
             failed = true;
+        }
         finishIfDone();
     });
 
