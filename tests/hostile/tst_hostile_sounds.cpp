@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMediaDevices>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,13 +91,8 @@ bool plant(const QDir &dir, const QString &name, Kind kind) {
     switch (kind) {
     case Kind::ZeroBytes:
         return writeBytes(path, {});
-    case Kind::RandomBytes: {
-        QByteArray noise(8192, Qt::Uninitialized);
-        QRandomGenerator random(qHash(name));
-        for (char &c : noise)
-            c = char(random.bounded(256));
-        return writeBytes(path, noise);
-    }
+    case Kind::RandomBytes:
+        return writeBytes(path, noiseBytes(8192, quint32(qHash(name))));
     case Kind::TruncatedHeader: {
         const QString whole = dir.filePath(name + QStringLiteral(".whole"));
         QFile source(whole);

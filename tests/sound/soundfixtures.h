@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QString>
 #include <QtGlobal>
 
@@ -57,6 +58,15 @@ inline bool writeTone(const QString &path, double seconds, int rate = 44100, int
         complete = sf_writef_double(file, samples.data(), count) == count;
     }
     return sf_close(file) == 0 && complete;
+}
+
+// Bytes that are no sound file, the same for the same seed.
+inline QByteArray noiseBytes(qsizetype size, quint32 seed) {
+    QByteArray noise(size, Qt::Uninitialized);
+    QRandomGenerator random(seed);
+    for (char &c : noise)
+        c = char(random.bounded(256));
+    return noise;
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes) {

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -226,12 +225,8 @@ private slots:
         QVERIFY(writeBytes(empty, {}));
         QTest::newRow("zero bytes") << empty;
 
-        QByteArray noise(8192, Qt::Uninitialized);
-        QRandomGenerator random(7);
-        for (char &c : noise)
-            c = char(random.bounded(256));
         const QString garbage = file(QStringLiteral("noise.wav"));
-        QVERIFY(writeBytes(garbage, noise));
+        QVERIFY(writeBytes(garbage, noiseBytes(8192, 7)));
         QTest::newRow("random bytes") << garbage;
 
         const QString truncated = file(QStringLiteral("truncated.wav"));
