@@ -18,8 +18,6 @@
 #include <QTimer>
 
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -154,9 +152,7 @@ int main(int argc, char **argv) {
         status = QTest::qExec(&test, argc, argv);
         server = nullptr;
     }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
+    exitSkippingHandlers(status);
 }
 
 #include "tst_hostile_serverkill.moc"

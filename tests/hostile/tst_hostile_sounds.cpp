@@ -21,8 +21,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -304,9 +302,7 @@ int main(int argc, char **argv) {
         TestHostileSounds test;
         status = QTest::qExec(&test, argc, argv);
     }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
+    exitSkippingHandlers(status);
 }
 
 #include "tst_hostile_sounds.moc"

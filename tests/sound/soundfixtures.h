@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <numbers>
 #include <vector>
 
@@ -98,6 +100,14 @@ inline QByteArray wavHeader(int channels, int rate, quint32 dataBytes, quint32 r
     h.append("data");
     u32(dataBytes);
     return h;
+}
+
+// libpulse occasionally asserts while a test program exits: once the results are out, the
+// program leaves without running exit handlers.
+[[noreturn]] inline void exitSkippingHandlers(int status) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
 }
 
 } // namespace pipwell::testing

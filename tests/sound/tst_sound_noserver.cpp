@@ -12,9 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace pipwell::testing;
 
 class TestSoundNoServer : public QObject {
@@ -65,9 +62,7 @@ int main(int argc, char **argv) {
         TestSoundNoServer test;
         status = QTest::qExec(&test, argc, argv);
     }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
+    exitSkippingHandlers(status);
 }
 
 #include "tst_sound_noserver.moc"

@@ -25,8 +25,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace pipwell::testing;
 
@@ -369,9 +367,7 @@ int main(int argc, char **argv) {
         TestSoundPlayback test;
         status = QTest::qExec(&test, argc, argv);
     }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
+    exitSkippingHandlers(status);
 }
 
 #include "tst_sound_playback.moc"

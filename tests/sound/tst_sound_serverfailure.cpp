@@ -16,9 +16,6 @@
 
 #include <csignal>
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace pipwell::testing;
 
 namespace {
@@ -98,9 +95,7 @@ int main(int argc, char **argv) {
         status = QTest::qExec(&test, argc, argv);
         server = nullptr;
     }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
+    exitSkippingHandlers(status);
 }
 
 #include "tst_sound_serverfailure.moc"
