@@ -19,13 +19,17 @@
 
 namespace pipwell::testing {
 
-inline bool writeFrames(const QString &path, int rate, int channels, int format,
-                        const std::vector<double> &interleaved) {
+inline SNDFILE *createSoundFile(const QString &path, int rate, int channels, int format) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
     info.format = format;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    return sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+}
+
+inline bool writeFrames(const QString &path, int rate, int channels, int format,
+                        const std::vector<double> &interleaved) {
+    SNDFILE *file = createSoundFile(path, rate, channels, format);
     if (!file)
         return false;
     const sf_count_t frames = sf_count_t(interleaved.size()) / channels;
@@ -38,11 +42,7 @@ inline bool writeFrames(const QString &path, int rate, int channels, int format,
 inline bool writeTone(const QString &path, double seconds, int rate = 44100, int channels = 1,
                       int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16, double amplitude = 0.5,
                       double pitch = 440.0) {
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = format;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    SNDFILE *file = createSoundFile(path, rate, channels, format);
     if (!file)
         return false;
     const auto frames = sf_count_t(std::llround(seconds * rate));
