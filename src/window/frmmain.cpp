@@ -143,27 +143,21 @@ void FrmMain::connectEvents() {
 void FrmMain::applyRoleColours() {
     // These follow the desktop's colour scheme, so they are taken from it rather than fixed.
     const QPalette desktop = QApplication::palette();
-    for (QGroupBox *frame : {ui_.Frame1, ui_.Frame2}) {
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::WindowText, desktop.color(QPalette::HighlightedText));
-        frame->setPalette(palette);
-    }
-    for (QLabel *label : {ui_.Label3, ui_.Label5, ui_.Label6}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, desktop.color(QPalette::HighlightedText));
-        label->setPalette(palette);
-    }
-    for (QLabel *label : {ui_.Label1, ui_.Label2}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, desktop.color(QPalette::ButtonText));
-        label->setPalette(palette);
-    }
-    for (QLineEdit *box :
+    const auto recolour = [&desktop](QWidget *widget, QPalette::ColorRole role,
+                                     QPalette::ColorRole from) {
+        QPalette palette = widget->palette();
+        palette.setColor(role, desktop.color(from));
+        widget->setPalette(palette);
+    };
+    for (QWidget *caption : std::initializer_list<QWidget *>{ui_.Frame1, ui_.Frame2, ui_.Label3,
+                                                             ui_.Label5, ui_.Label6})
+        recolour(caption, QPalette::WindowText, QPalette::HighlightedText);
+    for (QWidget *label : {ui_.Label1, ui_.Label2})
+        recolour(label, QPalette::WindowText, QPalette::ButtonText);
+    for (QWidget *box :
          {ui_.die1_txt, ui_.die2_txt, ui_.dietotal_txt, ui_.txtStats, ui_.txtTotal, ui_.txtWin}) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, desktop.color(QPalette::Window));
-        palette.setColor(QPalette::Text, desktop.color(QPalette::WindowText));
-        box->setPalette(palette);
+        recolour(box, QPalette::Base, QPalette::Window);
+        recolour(box, QPalette::Text, QPalette::WindowText);
     }
 }
 
