@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -113,11 +112,7 @@ void TurnFlow::win() {
 }
 
 void TurnFlow::play(const QString &file) {
-    // A failing sound never stops a handler or loses the game in progress.
-    try {
-        services_.sound->play(QDir(services_.programDir).filePath(file));
-    } catch (...) {
-    }
+    playFromFolder(*services_.sound, services_.programDir, file);
 }
 
 bool TurnFlow::soundsOn() const {

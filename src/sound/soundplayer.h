@@ -13,6 +13,10 @@ public:
     virtual void play(const QString &path) = 0;
 };
 
+// Plays the named sound file from the program's folder. A failing sound never stops the
+// caller: start-up goes on, and no handler loses the game in progress.
+void playFromFolder(SoundPlayer &player, const QString &programDir, const QString &file);
+
 // Plays through PlaySoundFile.
 class SystemSoundPlayer final : public SoundPlayer {
 public:

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QShortcut>
@@ -218,11 +217,7 @@ void FrmMain::loadAndShow() {
 }
 
 void FrmMain::Form_Load() {
-    // Start-up goes on whatever the sound does.
-    try {
-        services_.sound->play(QDir(services_.programDir).filePath(QStringLiteral("intro.wav")));
-    } catch (...) {
-    }
+    playFromFolder(*services_.sound, services_.programDir, QStringLiteral("intro.wav"));
 }
 
 void FrmMain::closeEvent(QCloseEvent *event) {
