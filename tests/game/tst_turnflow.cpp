@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <stdexcept>
+
 using namespace pipwell;
 using namespace pipwell::testing;
 
@@ -191,6 +193,24 @@ private slots:
         QCOMPARE(table.sound.names(), QStringList{QStringLiteral("click.wav")});
         QCOMPARE(table.state(),
                  waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+    }
+
+    // A sound system that throws (out of memory, say) costs the sound, not the turn.
+    void aFailingSoundLosesNothing() {
+        Table table;
+        table.sound.onPlay = [](const QString &) { throw std::runtime_error("no sound"); };
+        table.roll(3, 4);
+        table.clickTile(7);
+        BoardState shut =
+            waiting(QStringLiteral("12345689"), QStringLiteral("0"), QStringLiteral("1"));
+        shut.newGame = true;
+        QCOMPARE(table.state(), shut);
+        table.newGame();
+        QCOMPARE(table.state(),
+                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+        QCOMPARE(table.sound.names(),
+                 (QStringList{QStringLiteral("roll.wav"), QStringLiteral("click.wav"),
+                              QStringLiteral("new.wav")}));
     }
 
     void countersFollowTheGames() {
