@@ -1,11 +1,18 @@
 #include "frmmain.h"
+#include "playsoundfile.h"
 
 #include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
+#include <QFileInfo>
 
 int main(int argc, char *argv[]) {
+    // The folder the program stands in, as QCoreApplication::applicationDirPath() reads it,
+    // but before the application object exists: the intro starts first, so that it is heard
+    // while Qt and the window start up. The window still appears only once it has ended.
+    pipwell::FrmMain::Services services;
+    services.programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    if (!services.programDir.isEmpty())
+        pipwell::startSoundEarly(pipwell::FrmMain::introPath(services.programDir));
+
     // The window is a fixed pixel design that X (XWayland on a Wayland desktop) shows with
     // the desktop's own title bar. Qt's Wayland plugin is not a dependency; without this
     // Qt would look for it first on a Wayland desktop and print a warning before falling
@@ -20,12 +27,10 @@ int main(int argc, char *argv[]) {
 
     int status = 0;
     {
-        pipwell::FrmMain window;
+        pipwell::FrmMain window(services);
         window.loadAndShow();
         status = QApplication::exec();
     }
-    // The PulseAudio main loop behind Qt Multimedia can fail an assertion while it is torn
-    // down at exit; the window is gone and nothing is left to save, so leave without it.
-    std::fflush(nullptr);
-    std::_Exit(status);
+    pipwell::stopSounds();
+    return status;
 }

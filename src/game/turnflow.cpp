@@ -112,7 +112,7 @@ void TurnFlow::win() {
 }
 
 void TurnFlow::play(const QString &file) {
-    playFromFolder(*services_.sound, services_.programDir, file);
+    playSafely(*services_.sound, soundPath(services_.programDir, file));
 }
 
 bool TurnFlow::soundsOn() const {

@@ -1,5 +1,7 @@
 #include "pcm.h"
 
+#include "soundlog.h"
+
 #include <QFile>
 
 #include <sndfile.h>
@@ -9,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -101,18 +104,27 @@ std::optional<Pcm> decodeSoundFile(const QString &path) {
     // O_NONBLOCK: opening a FIFO without a writer must not hang the game.
     const QByteArray localPath = QFile::encodeName(path);
     FdGuard fd(::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0)
+    if (fd.get() < 0) {
+        qCDebug(lcSound) << path << "cannot be opened:" << std::strerror(errno);
         return std::nullopt;
+    }
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        qCDebug(lcSound) << path << "is not a regular file";
         return std::nullopt;
+    }
 
     SF_INFO info{};
     SndfileGuard file(sf_open_fd(fd.get(), SFM_READ, &info, SF_FALSE));
-    if (!file.get())
+    if (!file.get()) {
+        qCDebug(lcSound) << path << "is not a sound:" << sf_strerror(nullptr);
         return std::nullopt;
-    if (info.channels <= 0 || info.samplerate < kMinSampleRate || info.samplerate > kMaxSampleRate)
+    }
+    if (info.channels <= 0 || info.samplerate < kMinSampleRate || info.samplerate > kMaxSampleRate) {
+        qCDebug(lcSound) << path << "has an unusable format:" << info.channels << "channels at"
+                         << info.samplerate << "Hz";
         return std::nullopt;
+    }
 
     Pcm pcm;
     pcm.sampleRate = info.samplerate;
@@ -136,8 +148,10 @@ std::optional<Pcm> decodeSoundFile(const QString &path) {
         appendFrames(pcm.samples, chunk.data(), got, info.channels);
         decoded += got;
     }
-    if (decoded == 0)
+    if (decoded == 0) {
+        qCDebug(lcSound) << path << "holds no sound";
         return std::nullopt;
+    }
     pcm.samples.squeeze();
     return pcm;
 }
@@ -169,33 +183,6 @@ const Pcm &defaultSound() {
         return pcm;
     }();
     return beep;
-}
-
-Pcm toStereo(const Pcm &pcm, int sampleRate) {
-    Pcm out;
-    out.sampleRate = sampleRate;
-    out.channels = 2;
-    const qint64 inFrames = pcm.frames();
-    if (inFrames == 0 || pcm.sampleRate <= 0 || sampleRate <= 0)
-        return out;
-
-    const qint64 outFrames = std::max<qint64>(1, inFrames * sampleRate / pcm.sampleRate);
-    out.samples.resize(outFrames * 2 * qsizetype(sizeof(qint16)));
-    const auto *in = reinterpret_cast<const qint16 *>(pcm.samples.constData());
-    auto *dst = reinterpret_cast<qint16 *>(out.samples.data());
-    const double step = double(pcm.sampleRate) / sampleRate;
-    const int right = pcm.channels > 1 ? 1 : 0; // mono goes to both sides
-    for (qint64 i = 0; i < outFrames; ++i) {
-        const double pos = double(i) * step;
-        const qint64 a = std::min<qint64>(qint64(pos), inFrames - 1);
-        const qint64 b = std::min<qint64>(a + 1, inFrames - 1);
-        const double t = pos - double(a);
-        for (int c : {0, right}) {
-            const double v = in[a * pcm.channels + c] * (1 - t) + in[b * pcm.channels + c] * t;
-            *dst++ = qint16(std::clamp<long>(std::lround(v), -32768, 32767));
-        }
-    }
-    return out;
 }
 
 } // namespace pipwell::sound

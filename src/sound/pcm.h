@@ -6,7 +6,7 @@
 
 #include <optional>
 
-// Decoded sound in the one shape the audio sink is fed: interleaved signed 16-bit
+// Decoded sound in the one shape the sound server is fed: interleaved signed 16-bit
 // samples in native byte order, mono or stereo.
 namespace pipwell::sound {
 
@@ -37,9 +37,5 @@ std::optional<Pcm> decodeSoundFile(const QString &path);
 // Stands in for the desktop's default sound when a file cannot be played: a short, soft
 // two-tone beep.
 const Pcm &defaultSound();
-
-// Stereo at the given rate, by linear interpolation: good enough for the rare device that
-// refuses a sound's own format.
-Pcm toStereo(const Pcm &pcm, int sampleRate);
 
 } // namespace pipwell::sound

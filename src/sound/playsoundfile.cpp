@@ -1,62 +1,31 @@
 #include "playsoundfile.h"
 
 #include "pcm.h"
+#include "pulseoutput.h"
+#include "soundlog.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMediaDevices>
+#include <QFileInfo>
 #include <QTimer>
 
-#include <utility>
-#include <vector>
+#include <optional>
 
 namespace pipwell {
 
+namespace sound {
+Q_LOGGING_CATEGORY(lcSound, "pipwell.sound", QtWarningMsg)
+} // namespace sound
+
 namespace {
 
-constexpr qint64 kPlayedToleranceUs = 1000;
-constexpr int kTailPollMs = 10;
-constexpr qint64 kTailGraceMs = 80;
+using sound::lcSound;
+
+// However much the server lags, the caller waits no longer than the sound plus this.
+constexpr qint64 kLimitSlackMs = 1000;
 
 int nestingDepth = 0;
-
-// Sinks that have finished playing. Their destructor processes all pending events, which
-// inside any sound's wait would hand out held-back user input early; and a plain
-// deleteLater() can still be carried out inside a later sound's wait (the next sound of
-// the same handler, or the outer sound of a nested one). Qt's PulseAudio sink may also
-// still be draining for a while after stop(), and its drain callback uses the sink. So a
-// sink is deleted only from the event loop, when no sound is playing, and only once it has
-// been stopped for a second.
-struct FinishedSink {
-    QAudioSink *sink;
-    QElapsedTimer stopped;
-};
-std::vector<FinishedSink> finishedSinks;
-constexpr qint64 kSinkSettleMs = 1000;
-
-void deleteFinishedSinksLater() {
-    QTimer::singleShot(kSinkSettleMs, SoundEvents::instance(), [] {
-        // A sound started meanwhile schedules this again when it ends.
-        if (nestingDepth > 0)
-            return;
-        std::vector<FinishedSink> keep;
-        for (FinishedSink &finished : std::exchange(finishedSinks, {})) {
-            if (finished.stopped.elapsed() >= kSinkSettleMs) {
-                delete finished.sink;
-            } else {
-                keep.push_back(finished);
-            }
-        }
-        finishedSinks = std::move(keep);
-        if (!finishedSinks.empty())
-            deleteFinishedSinksLater();
-    });
-}
 
 // Counts the PlaySoundFile calls under way and announces the end of the outermost one,
 // whichever way the call returns.
@@ -64,107 +33,86 @@ class NestingGuard {
 public:
     NestingGuard() { ++nestingDepth; }
     ~NestingGuard() {
-        if (--nestingDepth == 0) {
-            if (!finishedSinks.empty())
-                deleteFinishedSinksLater();
-            emit SoundEvents::instance()->allSoundsEnded();
-        }
+        if (--nestingDepth == 0)
+            Q_EMIT SoundEvents::instance()->allSoundsEnded();
     }
     NestingGuard(const NestingGuard &) = delete;
     NestingGuard &operator=(const NestingGuard &) = delete;
 };
 
-QAudioFormat formatOf(const sound::Pcm &pcm) {
-    QAudioFormat format;
-    format.setSampleRate(pcm.sampleRate);
-    format.setChannelCount(pcm.channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
+struct Started {
+    std::shared_ptr<sound::Playback> playback;
+    qint64 limitMs = 0;
+    QElapsedTimer clock;
+};
+
+Started start(const QString &path) {
+    std::optional<sound::Pcm> pcm = sound::decodeSoundFile(path);
+    if (!pcm) {
+        qCDebug(lcSound) << "playing the default sound in place of" << path;
+        pcm = sound::defaultSound();
+    }
+    Started started;
+    started.clock.start();
+    started.limitMs = pcm->durationMs() + kLimitSlackMs;
+    started.playback = sound::PulseOutput::instance().start(std::move(*pcm),
+                                                             QFileInfo(path).fileName());
+    return started;
 }
 
-void playOn(const QAudioDevice &device, const sound::Pcm &decoded) {
-    sound::Pcm converted;
-    const sound::Pcm *pcm = &decoded;
-    if (!device.isFormatSupported(formatOf(decoded))) {
-        converted = sound::toStereo(decoded, 44100);
-        pcm = &converted;
-    }
-    const qint64 durationMs = pcm->durationMs();
-    const qint64 durationUs = pcm->frames() * 1000000 / pcm->sampleRate;
+// The sound that start-up began before the window existed.
+std::optional<std::pair<QString, Started>> early;
 
-    // Kept under the sound events object while it lives; deleted through finishedSinks
-    // once played, and the buffer with it.
-    auto *sink = new QAudioSink(device, formatOf(*pcm), SoundEvents::instance());
-    auto *buffer = new QBuffer(sink);
-    buffer->setData(pcm->samples);
-    buffer->open(QIODevice::ReadOnly);
-
+void waitForEnd(const QString &path, Started &started) {
+    sound::PulseOutput &output = sound::PulseOutput::instance();
     QEventLoop loop;
-    QTimer lengthTimer;
-    QTimer tailPoll;
-    QElapsedTimer tailClock;
-    bool drained = false;
-    bool failed = false;
-    // Idle only means the sink has handed all data to the server, which can be well before
-    // the server has played it; the sound's own length has to pass as well. Even then the
-    // server may lag a little behind (stopping the sink then would cut off the tail), so
-    // wait until it reports the whole sound played, but no more than a short grace time.
-    auto finishIfDone = [&] {
-        if (failed) {
-            loop.quit();
-            return;
-        }
-        if (!drained || !tailClock.isValid())
-            return;
-        if (sink->processedUSecs() >= durationUs - kPlayedToleranceUs ||
-            tailClock.elapsed() >= kTailGraceMs) {
-            loop.quit();
-        } else if (!tailPoll.isActive()) {
-            tailPoll.start();
-        }
-    };
-    QObject::connect(sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
-        if (state == QAudio::IdleState) {
-            drained = true;
-        } else if (state == QAudio::StoppedState && sink->error() != QAudio::NoError) {
-            failed = true;
-        }
-        finishIfDone();
+    // The ending is told on libpulse's thread; the loop quits on its own.
+    const bool waiting = output.whenEnded(started.playback, [&loop](sound::Ending) {
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-
-    sink->start(buffer);
-    if (sink->state() == QAudio::StoppedState && sink->error() != QAudio::NoError)
-        failed = true;
-
-    if (!failed) {
-        lengthTimer.setSingleShot(true);
-        lengthTimer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&lengthTimer, &QTimer::timeout, &loop, [&] {
-            tailClock.start();
-            finishIfDone();
-        });
-        tailPoll.setInterval(kTailPollMs);
-        QObject::connect(&tailPoll, &QTimer::timeout, &loop, finishIfDone);
-        // A stuck audio system holds the caller no longer than this.
-        QTimer limitTimer;
-        limitTimer.setSingleShot(true);
+    bool cut = false;
+    if (waiting) {
+        QTimer limit;
+        limit.setSingleShot(true);
         // A coarse timer may fire up to 5% late, which on a long sound is far too late.
-        limitTimer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&limitTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
-
-        lengthTimer.start(int(durationMs));
-        limitTimer.start(int(durationMs + 1000));
+        limit.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&limit, &QTimer::timeout, &loop, [&] {
+            cut = true;
+            loop.quit();
+        });
+        limit.start(int(std::max<qint64>(0, started.limitMs - started.clock.elapsed())));
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-
-    QObject::disconnect(sink, nullptr, &loop, nullptr);
-    sink->stop();
-    QElapsedTimer stopped;
-    stopped.start();
-    finishedSinks.push_back({sink, stopped});
+    // Stops the sound when the limit cut it, and keeps the callback from outliving the loop.
+    output.release(started.playback);
+    if (cut) {
+        qCWarning(lcSound) << path << "cut off after" << started.clock.elapsed()
+                           << "ms: the sound server did not finish it";
+        return;
+    }
+    switch (output.ending(started.playback)) {
+    case sound::Ending::Heard:
+        qCDebug(lcSound) << path << "heard after" << started.clock.elapsed() << "ms";
+        break;
+    case sound::Ending::NoServer:
+        qCDebug(lcSound) << path << "not played: no sound server";
+        break;
+    case sound::Ending::Lost:
+        qCWarning(lcSound) << path << "not played to its end: the sound server went away";
+        break;
+    }
 }
 
 } // namespace
+
+void startSoundEarly(const QString &path) {
+    early.emplace(path, start(path));
+}
+
+void stopSounds() {
+    early.reset();
+    sound::PulseOutput::instance().shutdown();
+}
 
 bool soundPlaying() {
     return nestingDepth > 0;
@@ -184,10 +132,12 @@ void PlaySoundFile(const QString &path) {
 
     if (!QCoreApplication::instance())
         return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
+    if (early && early->first == path) {
+        Started started = std::move(early->second);
+        early.reset();
+        waitForEnd(path, started);
         return;
-
-    const std::optional<sound::Pcm> pcm = sound::decodeSoundFile(path);
-    playOn(device, pcm ? *pcm : sound::defaultSound());
+    }
+    Started started = start(path);
+    waitForEnd(path, started);
 }

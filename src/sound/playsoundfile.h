@@ -3,14 +3,22 @@
 #include <QObject>
 #include <QString>
 
-// Plays one sound file synchronously: returns when the sound has ended.
+// Plays one sound file synchronously: returns when the sound has been heard to its end.
 // While it plays the window keeps painting and timers run, but user input is held back
 // and delivered after the call returns. A missing or unreadable file plays a short
-// built-in default sound; with no audio device it returns at once. A stuck audio system
+// built-in default sound; with no sound server it returns at once. A stuck sound server
 // cannot hold the caller longer than the sound's length plus one second.
 void PlaySoundFile(const QString &path);
 
 namespace pipwell {
+
+/* Starts playing the file now and returns at once; a later PlaySoundFile of the same path
+   only waits for its end. Start-up uses it so that the intro plays while the window is
+   being built. Needs no application object. */
+void startSoundEarly(const QString &path);
+
+/* Ends the connection to the sound server, for a clean exit. */
+void stopSounds();
 
 /* True while a PlaySoundFile call is under way (possibly nested inside another). */
 bool soundPlaying();
@@ -21,7 +29,7 @@ class SoundEvents : public QObject {
     Q_OBJECT
 public:
     static SoundEvents *instance();
-signals:
+Q_SIGNALS:
     void allSoundsEnded();
 };
 

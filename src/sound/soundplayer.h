@@ -13,9 +13,12 @@ public:
     virtual void play(const QString &path) = 0;
 };
 
-// Plays the named sound file from the program's folder. A failing sound never stops the
-// caller: start-up goes on, and no handler loses the game in progress.
-void playFromFolder(SoundPlayer &player, const QString &programDir, const QString &file);
+/* A sound of the program's: it stands in the program's folder. */
+QString soundPath(const QString &programDir, const QString &file);
+
+// Plays the sound file. A failing sound never stops the caller: start-up goes on, and no
+// handler loses the game in progress.
+void playSafely(SoundPlayer &player, const QString &path);
 
 // Plays through PlaySoundFile.
 class SystemSoundPlayer final : public SoundPlayer {

@@ -216,8 +216,12 @@ void FrmMain::loadAndShow() {
     show();
 }
 
+QString FrmMain::introPath(const QString &programDir) {
+    return soundPath(programDir, QStringLiteral("intro.wav"));
+}
+
 void FrmMain::Form_Load() {
-    playFromFolder(*services_.sound, services_.programDir, QStringLiteral("intro.wav"));
+    playSafely(*services_.sound, introPath(services_.programDir));
 }
 
 void FrmMain::closeEvent(QCloseEvent *event) {

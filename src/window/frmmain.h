@@ -27,6 +27,8 @@ public:
 
     /* Start-up: the load step (the intro sound, to its end), then the window appears. */
     void loadAndShow();
+    /* The sound the load step plays. */
+    static QString introPath(const QString &programDir);
 
     /* Hands a file to the desktop to open with its associated program. Above 32 is success;
        2: no such file; 31: nothing could open it. */

@@ -77,10 +77,12 @@ odd=$(grep -vE '^(drwxr-xr-x [^ ]+/|-rw-r--r-- [^ ]+|-rwxr-xr-x usr/lib/pipwell/
 echo "== control"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for pkg in libqt6widgets6 libqt6multimedia6 libsndfile1 fonts-dejavu-core; do
+for pkg in libqt6widgets6 libpulse0 libsndfile1 fonts-dejavu-core; do
     # A whole name in the comma-separated list, with or without a version.
     grep -qE "(^|, )$pkg( \(|,|$)" <<<"$depends" || fail "Depends lacks $pkg"
 done
+# Sound goes straight to the sound server; Qt Multimedia is no longer used.
+grep -q multimedia <<<"$depends" && fail "Depends still names Qt Multimedia"
 [[ $(dpkg-deb -f "$deb" Package) == pipwell ]] || fail "Package is not pipwell"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "Version is not $version"
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "Section is not games"

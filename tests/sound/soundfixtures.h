@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QString>
 #include <QtGlobal>
@@ -18,6 +19,16 @@
 #include <vector>
 
 namespace pipwell::testing {
+
+// Whether a sound server answers where this process would connect, asked from outside.
+inline bool soundServerAnswers() {
+    QProcess pactl;
+    pactl.setStandardOutputFile(QProcess::nullDevice());
+    pactl.setStandardErrorFile(QProcess::nullDevice());
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+    return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
+           pactl.exitCode() == 0;
+}
 
 inline SNDFILE *createSoundFile(const QString &path, int rate, int channels, int format) {
     SF_INFO info{};

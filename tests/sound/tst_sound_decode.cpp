@@ -234,23 +234,6 @@ private slots:
         // A blocking open (the FIFO) would never return; the bound is generous for a busy machine.
         QVERIFY2(clock.elapsed() < 5000, "deciding that a file is unplayable took too long");
     }
-
-    void convertsToStereo() {
-        const QString path = file(QStringLiteral("to-convert.wav"));
-        QVERIFY(writeTone(path, 0.5, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.5, 1000.0));
-        const std::optional<Pcm> mono = decodeSoundFile(path);
-        QVERIFY(mono);
-
-        const Pcm stereo = toStereo(*mono, 44100);
-        QCOMPARE(stereo.sampleRate, 44100);
-        QCOMPARE(stereo.channels, 2);
-        QVERIFY(std::abs(stereo.frames() - 2 * mono->frames()) <= 1);
-        QCOMPARE(stereo.durationMs(), mono->durationMs());
-        for (qint64 f = 0; f < stereo.frames(); f += 97)
-            QCOMPARE(samplesOf(stereo)[2 * f], samplesOf(stereo)[2 * f + 1]);
-        QVERIFY(std::abs(pitchOf(stereo, 0) - 1000.0) < 10.0);
-        QVERIFY(std::abs(peakOf(stereo) - 16384) < 16384 / 20);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSoundDecode)

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "pcm.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
+
+namespace pipwell::sound {
+
+// How a sound ended.
+enum class Ending {
+    Heard,    // the sink has played its last sample
+    NoServer, // no sound server answered
+    Lost,     // the server went away, or refused the stream
+};
+
+struct Playback;
+
+// The program's one connection to the sound server (PulseAudio, or PipeWire's pulse server),
+// driven by libpulse's own thread. It is opened on first use and opened again on the next
+// sound after the server went away. Every member is called from one thread at a time, never
+// from libpulse's thread.
+class PulseOutput {
+public:
+    static PulseOutput &instance();
+
+    /* Starts the sound and returns at once; name is what the desktop's mixer shows. */
+    std::shared_ptr<Playback> start(Pcm pcm, const QString &name);
+
+    /* Calls done, on libpulse's thread, once the sound has ended. Returns false, and never
+       calls it, when the sound has ended already. */
+    bool whenEnded(const std::shared_ptr<Playback> &playback, std::function<void(Ending)> done);
+
+    /* How the sound ended; valid once it has. */
+    Ending ending(const std::shared_ptr<Playback> &playback);
+
+    /* Stops the sound if it still plays. No callback for it runs after this returns. */
+    void release(const std::shared_ptr<Playback> &playback);
+
+    /* Ends libpulse's thread and the connection; for a clean exit. */
+    void shutdown();
+
+    PulseOutput(const PulseOutput &) = delete;
+    PulseOutput &operator=(const PulseOutput &) = delete;
+
+private:
+    PulseOutput() = default;
+    ~PulseOutput() = default;
+
+    void connectContext();
+    void openStream(const std::shared_ptr<Playback> &playback);
+    void onContextState();
+    void writeMore(Playback &playback);
+    void onDrained(Playback &playback, bool ok);
+    void onTiming(Playback &playback);
+    void end(Playback &playback, Ending ending);
+    void forget(const Playback &playback);
+
+    pa_threaded_mainloop *loop_ = nullptr;
+    pa_context *context_ = nullptr;
+    // Sounds that have not ended: waiting for the connection, or playing.
+    std::vector<std::shared_ptr<Playback>> playing_;
+};
+
+} // namespace pipwell::sound
