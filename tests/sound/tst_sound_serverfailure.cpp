@@ -4,6 +4,7 @@
 
 #include "playsoundfile.h"
 #include "privateserver.h"
+#include "sinkclock.h"
 #include "soundfixtures.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,28 @@ private slots:
                  qPrintable(QStringLiteral("server killed at %1 ms, returned at %2 ms")
                                 .arg(killedAt)
                                 .arg(elapsed)));
+    }
+
+    // Runs after the server was killed: a new one in its place is heard at the next sound.
+    void heardAfterServerRestart() {
+        QVERIFY(!server->running());
+        const QString tone = dir.filePath(QStringLiteral("after.wav"));
+        QVERIFY(writeSquareWave(tone, 400));
+        PlaySoundFile(tone); // no server: returns at once
+        QCOMPARE(server->start(), QString());
+        SinkCapture capture;
+        QVERIFY(capture.start("nullsink.monitor", 10, false));
+        waitMs(300);
+        QElapsedTimer clock;
+        clock.start();
+        PlaySoundFile(tone);
+        const qint64 elapsed = clock.elapsed();
+        settle(capture, nowMs() + 200);
+        const std::vector<Burst> heard = bursts(capture.samples());
+        capture.stop();
+        QVERIFY2(elapsed >= 360, qPrintable(QStringLiteral("returned after %1 ms").arg(elapsed)));
+        QCOMPARE(heard.size(), size_t(1));
+        QVERIFY(heard.front().last - heard.front().first > kRate * 360 / 1000);
     }
 };
 
