@@ -1,17 +1,17 @@
 #include "frmmain.h"
 #include "playsoundfile.h"
+#include "startup.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 int main(int argc, char *argv[]) {
-    // The folder the program stands in, as QCoreApplication::applicationDirPath() reads it,
-    // but before the application object exists: the intro starts first, so that it is heard
-    // while Qt and the window start up. The window still appears only once it has ended.
+    // The intro starts first, so that it is heard while Qt and the window start up; the
+    // window still appears only once it has ended.
     pipwell::FrmMain::Services services;
-    services.programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    services.programDir = pipwell::programFolder();
     if (!services.programDir.isEmpty())
         pipwell::startSoundEarly(pipwell::FrmMain::introPath(services.programDir));
+    std::jthread readingFonts = pipwell::readFontsAhead();
 
     // The window is a fixed pixel design that X (XWayland on a Wayland desktop) shows with
     // the desktop's own title bar. Qt's Wayland plugin is not a dependency; without this
@@ -26,6 +26,7 @@ int main(int argc, char *argv[]) {
     pipwell::applyDesktopLook();
 
     int status = 0;
+    readingFonts.join();
     {
         pipwell::FrmMain window(services);
         window.loadAndShow();

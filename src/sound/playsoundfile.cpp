@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <thread>
 
 namespace pipwell {
 
@@ -60,8 +61,14 @@ Started start(const QString &path) {
     return started;
 }
 
-// The sound that start-up began before the window existed.
-std::optional<std::pair<QString, Started>> early;
+// The sound that start-up began before the window existed, on a thread of its own so that
+// reading the file and reaching the server cost the window nothing.
+struct Early {
+    QString path;
+    Started started;
+    std::thread starting;
+};
+std::optional<Early> early;
 
 void waitForEnd(const QString &path, Started &started) {
     sound::PulseOutput &output = sound::PulseOutput::instance();
@@ -106,10 +113,14 @@ void waitForEnd(const QString &path, Started &started) {
 } // namespace
 
 void startSoundEarly(const QString &path) {
-    early.emplace(path, start(path));
+    early.emplace();
+    early->path = path;
+    early->starting = std::thread([path] { early->started = start(path); });
 }
 
 void stopSounds() {
+    if (early && early->starting.joinable())
+        early->starting.join();
     early.reset();
     sound::PulseOutput::instance().shutdown();
 }
@@ -132,8 +143,11 @@ void PlaySoundFile(const QString &path) {
 
     if (!QCoreApplication::instance())
         return;
-    if (early && early->first == path) {
-        Started started = std::move(early->second);
+    // No other sound starts before the early one has: the output is used by one thread at a time.
+    if (early && early->starting.joinable())
+        early->starting.join();
+    if (early && early->path == path) {
+        Started started = std::move(early->started);
         early.reset();
         waitForEnd(path, started);
         return;

@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "crispicon.h"
 #include "dice.h"
 #include "help.h"
 #include "odds.h"
@@ -11,6 +12,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QStyleFactory>
 
 #include <cmath>
@@ -32,14 +35,6 @@ QPixmap enlarged(const QImage &image, qreal ratio) {
         QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
-}
-
-QIcon crispIcon(const QString &resource) {
-    const QImage image(resource);
-    QIcon icon;
-    for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0})
-        icon.addPixmap(enlarged(image, ratio));
-    return icon;
 }
 
 } // namespace
@@ -161,19 +156,19 @@ void FrmMain::applyRoleColours() {
 }
 
 void FrmMain::sharpenPictures() {
+    setWindowIcon(crispIcon(QStringLiteral(":/pictures/icon.png")));
     for (int n = 1; n <= 9; ++n)
         board_.tiles.at(n - 1)->setIcon(crispIcon(QStringLiteral(":/pictures/tile%1.png").arg(n)));
     ui_.cmdRoll->setIcon(crispIcon(QStringLiteral(":/pictures/roll.png")));
     ui_.cmdReset->setIcon(crispIcon(QStringLiteral(":/pictures/reset.png")));
     ui_.cmdQuit->setIcon(crispIcon(QStringLiteral(":/pictures/quit.png")));
+    // Drawn at the screen's scale, each face once for both dice.
     const qreal ratio = qApp->devicePixelRatio();
-    if (ratio != 1.0) {
-        for (int k = 1; k <= 6; ++k) {
-            const QPixmap face =
-                enlarged(QImage(QStringLiteral(":/faces/face%1.bmp").arg(k)), ratio);
-            for (QWidget *box : {board_.die1Faces.at(k - 1), board_.die2Faces.at(k - 1)})
-                static_cast<QLabel *>(box)->setPixmap(face);
-        }
+    for (int k = 1; k <= 6; ++k) {
+        const QImage image = readPicture(QStringLiteral(":/faces/face%1.bmp").arg(k), "bmp");
+        const QPixmap face = ratio == 1.0 ? QPixmap::fromImage(image) : enlarged(image, ratio);
+        for (QWidget *box : {board_.die1Faces.at(k - 1), board_.die2Faces.at(k - 1)})
+            static_cast<QLabel *>(box)->setPixmap(face);
     }
 }
 
@@ -267,8 +262,26 @@ qint32 FrmMain::HyperJump(const QString &path) {
     return help::hyperJump(path);
 }
 
+namespace {
+
+// Fusion, but without the picture for a menu bar too narrow for its menus: the fixed window
+// never needs it, and Qt would try every image plugin on the disk to read it at start-up.
+class DesignStyle final : public QProxyStyle {
+public:
+    DesignStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                       const QWidget *widget) const override {
+        if (icon == SP_ToolBarHorizontalExtensionButton && qobject_cast<const QMenuBar *>(widget))
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
+
 void applyDesktopLook() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new DesignStyle);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
 }
 

@@ -1,0 +1,85 @@
+#include "crispicon.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace pipwell {
+
+namespace {
+
+// Only the sizes a screen really asks for are drawn, not every scale a screen might have.
+class CrispIconEngine final : public QIconEngine {
+public:
+    explicit CrispIconEngine(QImage image)
+        : image_(std::move(image)) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // size is in device pixels.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
+                         qreal) override {
+        const QSize drawn = image_.size().scaled(size, Qt::KeepAspectRatio);
+        const quint64 key = (quint64(drawn.width()) << 32U) | (quint64(drawn.height()) << 2U) |
+                            quint64(mode);
+        if (const auto cached = drawnPixmaps_.constFind(key); cached != drawnPixmaps_.cend())
+            return *cached;
+        QPixmap pixmap = QPixmap::fromImage(
+            drawn == image_.size()
+                ? image_
+                : image_.scaled(drawn, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        if (mode != QIcon::Normal) {
+            // Greyed as Qt greys any icon it has no picture of its own for.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        drawnPixmaps_.insert(key, pixmap);
+        return pixmap;
+    }
+
+    // The one size drawn by hand; a window manager asks for this one only.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {image_.size()}; }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
+        return image_.size().scaled(size, Qt::KeepAspectRatio).boundedTo(size);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QPixmap drawn = scaledPixmap(rect.size() * ratio, mode, state, ratio);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), drawn);
+    }
+
+    QIconEngine *clone() const override { return new CrispIconEngine(image_); }
+
+private:
+    QImage image_;
+    QHash<quint64, QPixmap> drawnPixmaps_;
+};
+
+} // namespace
+
+QImage readPicture(const QString &resource, const char *format) {
+    QImageReader reader(resource, format);
+    // Told the format, Qt reads it at once; left to guess, it first loads every image plugin
+    // on the disk to ask whether the file is theirs.
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QIcon crispIcon(const QString &resource) {
+    return QIcon(new CrispIconEngine(readPicture(resource, "png")));
+}
+
+} // namespace pipwell

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <thread>
+
+namespace pipwell {
+
+/* The folder the program stands in, as QCoreApplication::applicationDirPath() reads it, but
+   before the application object exists. Empty when it cannot be told. */
+QString programFolder();
+
+/* Reads the desktop's font configuration on another core while Qt connects to the display;
+   the window's first text would otherwise wait for it. Join before building the window. */
+std::jthread readFontsAhead();
+
+} // namespace pipwell
