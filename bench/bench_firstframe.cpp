@@ -5,6 +5,7 @@
 //                    -- program [args...]
 //
 // Prints one line: "map_ms=<window mapped> frame_ms=<first frame> cpu_ms=<its CPU time>
+// map_hwm_kib=<its peak resident memory when the window was mapped>
 // window=<title>".
 // --shot saves the window as the frame was found; --verbose lists every damage event.
 //
@@ -45,6 +46,21 @@ struct Probe {
     int x = 0, y = 0;
     int r = 0, g = 0, b = 0;
 };
+
+// The peak resident set size so far (VmHWM), in KiB; -1 when it cannot be read.
+long peakRssKib(pid_t pid) {
+    const std::string path = "/proc/" + std::to_string(pid) + "/status";
+    FILE *f = std::fopen(path.c_str(), "r");
+    if (!f)
+        return -1;
+    char line[256];
+    long kib = -1;
+    while (std::fgets(line, sizeof line, f))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1)
+            break;
+    std::fclose(f);
+    return kib;
+}
 
 [[noreturn]] void fail(const char *what) {
     std::fprintf(stderr, "bench_firstframe: %s\n", what);
@@ -210,6 +226,7 @@ int main(int argc, char **argv) {
     int wx = 0, wy = 0, ww = 0, wh = 0;
     Coverage coverage;
     double mapMs = -1, frameMs = -1;
+    long mapHwmKib = -1;
     const int fd = xcb_get_file_descriptor(c);
     while (frameMs < 0) {
         const double left = start + timeoutMs - nowMs();
@@ -237,6 +254,7 @@ int main(int argc, char **argv) {
                 if (geo && geo->width > 1 && geo->height > 1) {
                     target = map->window;
                     mapMs = at - start;
+                    mapHwmKib = peakRssKib(child);
                     wx = geo->x;
                     wy = geo->y;
                     ww = geo->width;
@@ -276,7 +294,7 @@ int main(int argc, char **argv) {
                      timeoutMs, mapMs);
         return 1;
     }
-    std::printf("map_ms=%.2f frame_ms=%.2f cpu_ms=%.2f window=%s\n", mapMs, frameMs, cpuMs,
-                title.c_str());
+    std::printf("map_ms=%.2f frame_ms=%.2f cpu_ms=%.2f map_hwm_kib=%ld window=%s\n", mapMs, frameMs,
+                cpuMs, mapHwmKib, title.c_str());
     return 0;
 }
