@@ -1,0 +1,128 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>frmmain</name>
+    <message>
+        <source>&amp;Roll</source>
+        <translation>&amp;Lançar</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Choose a number above from the following choices:</source>
+        <translation>Escolha acima um dos números a seguir:</translation>
+    </message>
+    <message>
+        <source>Stats:</source>
+        <translation>Estatísticas:</translation>
+    </message>
+    <message>
+        <source># of games played today:</source>
+        <translation>Partidas hoje:</translation>
+    </message>
+    <message>
+        <source>Total # of games played:</source>
+        <translation>Total de partidas:</translation>
+    </message>
+    <message>
+        <source>Total # of games won:</source>
+        <translation>Total de vitórias:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Reset Stats</source>
+        <translation>Zerar estatísticas</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instruções</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>pipwell::FrmMain</name>
+    <message>
+        <source>Tile %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>%1 of 36 throws can shut this tile</source>
+        <translation>%1 de 36 jogadas podem fechar esta casa</translation>
+    </message>
+    <message>
+        <source>Number of tile %1</source>
+        <translation>Número da casa %1</translation>
+    </message>
+    <message>
+        <source>Die 1</source>
+        <translation>Dado 1</translation>
+    </message>
+    <message>
+        <source>Die 2</source>
+        <translation>Dado 2</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Soma</translation>
+    </message>
+    <message>
+        <source>Die 1 shows %1</source>
+        <translation>O dado 1 mostra %1</translation>
+    </message>
+    <message>
+        <source>Die 2 shows %1</source>
+        <translation>O dado 2 mostra %1</translation>
+    </message>
+</context>
+<context>
+    <name>pipwell::TurnFlow</name>
+    <message>
+        <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
+        <translation>VOCÊ GANHOU!!!!! Partidas ganhas até agora: %1 de %2 no total!</translation>
+    </message>
+</context>
+<context>
+    <name>pipwell::help::About</name>
+    <message>
+        <source>Quorble For President!!</source>
+        <translation>Quorble para presidente!!</translation>
+    </message>
+    <message>
+        <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <translation>Eu vi esse jogo num bar, o pessoal jogava com dados.  Custava um real pra jogar, e pra cada real que alguém colocava, o bar colocava mais um.  Quem conseguia fechar todos os números levava a bolada.  Como ninguém parecia ganhar nunca, resolvi fazer o mesmo jogo (depois que o porre passou) pra ver com meus próprios olhos as chances de ganhar.  Cuidado, bêbado, esse jogo vicia.  Ah, e eu nao sabia o nome do jogo (nem o bar sabia), então batizei ele com o nome de uma música muito massa do Gravelhoof.</translation>
+    </message>
+    <message>
+        <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <translation> Por fim, este programa é freeware.  Mas se você sentir vontade de ajudar um estudante universitário meio morto de fome (na real, eu preferia ser pago em cerveja do mundo todo), manda um e-mail pra %1 que eu te passo meu endereço</translation>
+    </message>
+</context>
+</TS>
