@@ -61,7 +61,7 @@ void reportMedian(const std::function<void()> &prepare, const std::function<void
 
 class BenchHandlers : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void initTestCase() { applyDesktopLook(); }
 
     void roll()

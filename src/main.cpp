@@ -1,6 +1,7 @@
 #include "frmmain.h"
 #include "playsoundfile.h"
 #include "startup.h"
+#include "windowlog.h"
 
 #include <QApplication>
 
@@ -17,13 +18,22 @@ int main(int argc, char *argv[]) {
     // the desktop's own title bar. Qt's Wayland plugin is not a dependency; without this
     // Qt would look for it first on a Wayland desktop and print a warning before falling
     // back to X. An explicit QT_QPA_PLATFORM still wins.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+    const bool choosingX =
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
+    if (choosingX)
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    // The choice was this process's alone: what the game starts (the readme's viewer) chooses
+    // its own.
+    if (choosingX) {
+        qunsetenv("QT_QPA_PLATFORM");
+        qCDebug(pipwell::lcWindow, "showing the window through X");
+    }
     QApplication::setApplicationName(QStringLiteral("Pipwell"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pipwell"));
     pipwell::applyDesktopLook();
+    pipwell::installTranslations();
 
     int status = 0;
     readingFonts.join();

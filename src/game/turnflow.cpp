@@ -89,8 +89,9 @@ void TurnFlow::die2_txt_Change() {
 }
 
 QString TurnFlow::winnerMessage(const QString &won, const QString &total) {
-    return QStringLiteral("YOU ARE A WINNER!!!!!   So far, you have won ") + won +
-           QStringLiteral(" out of a total of ") + total + QStringLiteral(" games!");
+    // Both counters at once: a count that happened to hold "%2" stays as it is.
+    return tr("YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!")
+        .arg(won, total);
 }
 
 void TurnFlow::win() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
@@ -9,22 +10,23 @@ namespace pipwell::help {
 
 /* The About message: the story, one CR LF line break, then the support note. */
 QString aboutMessage();
-inline const QString aboutTitle = QStringLiteral("Quorble For President!!");
+QString aboutTitle();
 
 /* The modal About box: information icon, one OK button. */
 void showAbout(QWidget *parent);
 
 // Results of hyperJump, in the Windows shell's convention: above 32 is success.
-constexpr qint32 OpenedOk = 42;
-constexpr qint32 FileNotFound = 2;
-constexpr qint32 AccessDenied = 5;
-constexpr qint32 NoAssociation = 31;
+constexpr qint32 kOpenedOk = 42;
+constexpr qint32 kFileNotFound = 2;
+constexpr qint32 kAccessDenied = 5;
+constexpr qint32 kNoAssociation = 31;
 
 /* Asks the desktop to open the file with its associated program; never through a shell.
    2: no such document (or not a regular file); 5: unreadable; 31: nothing could open it. */
 qint32 hyperJump(const QString &path);
 
-/* The players' instructions, beside the program. */
-QString readmePath(const QString &programDir);
+/* The players' instructions beside the program, in the first of the locale's languages
+   that has a readme.<language>.txt; readme.txt, the English one, otherwise. */
+QString readmePath(const QString &programDir, const QLocale &locale = QLocale());
 
 } // namespace pipwell::help

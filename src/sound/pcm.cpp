@@ -36,33 +36,33 @@ namespace {
 class FdGuard {
 public:
     explicit FdGuard(int fd)
-        : m_fd(fd) {}
+        : fd_(fd) {}
     ~FdGuard() {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     FdGuard(const FdGuard &) = delete;
     FdGuard &operator=(const FdGuard &) = delete;
-    int get() const { return m_fd; }
+    int get() const { return fd_; }
 
 private:
-    int m_fd;
+    int fd_;
 };
 
 class SndfileGuard {
 public:
     explicit SndfileGuard(SNDFILE *file)
-        : m_file(file) {}
+        : file_(file) {}
     ~SndfileGuard() {
-        if (m_file)
-            sf_close(m_file);
+        if (file_)
+            sf_close(file_);
     }
     SndfileGuard(const SndfileGuard &) = delete;
     SndfileGuard &operator=(const SndfileGuard &) = delete;
-    SNDFILE *get() const { return m_file; }
+    SNDFILE *get() const { return file_; }
 
 private:
-    SNDFILE *m_file;
+    SNDFILE *file_;
 };
 
 qint16 toInt16(float v) {

@@ -205,20 +205,20 @@ void PulseOutput::openStream(const std::shared_ptr<Playback> &playback) {
     pa_stream_set_state_callback(
         p.stream,
         [](pa_stream *stream, void *data) {
-            auto &playback = *static_cast<Playback *>(data);
+            auto &self = *static_cast<Playback *>(data);
             const pa_stream_state_t state = pa_stream_get_state(stream);
             if (state == PA_STREAM_READY) {
-                playback.output->writeMore(playback);
+                self.output->writeMore(self);
             } else if (!PA_STREAM_IS_GOOD(state)) {
-                playback.output->end(playback, Ending::Lost);
+                self.output->end(self, Ending::Lost);
             }
         },
         &p);
     pa_stream_set_write_callback(
         p.stream,
         [](pa_stream *, size_t, void *data) {
-            auto &playback = *static_cast<Playback *>(data);
-            playback.output->writeMore(playback);
+            auto &self = *static_cast<Playback *>(data);
+            self.output->writeMore(self);
         },
         &p);
 
@@ -260,10 +260,10 @@ void PulseOutput::writeMore(Playback &playback) {
     playback.operation = pa_stream_drain(
         stream,
         [](pa_stream *, int ok, void *data) {
-            auto &playback = *static_cast<Playback *>(data);
-            pa_operation_unref(playback.operation);
-            playback.operation = nullptr;
-            playback.output->onDrained(playback, ok != 0);
+            auto &self = *static_cast<Playback *>(data);
+            pa_operation_unref(self.operation);
+            self.operation = nullptr;
+            self.output->onDrained(self, ok != 0);
         },
         &playback);
     if (playback.operation == nullptr)
@@ -279,14 +279,14 @@ void PulseOutput::onDrained(Playback &playback, bool ok) {
     // still has to play, and the timing report tells how much that is.
     playback.operation = pa_stream_update_timing_info(
         playback.stream,
-        [](pa_stream *, int ok, void *data) {
-            auto &playback = *static_cast<Playback *>(data);
-            pa_operation_unref(playback.operation);
-            playback.operation = nullptr;
-            if (ok != 0) {
-                playback.output->onTiming(playback);
+        [](pa_stream *, int success, void *data) {
+            auto &self = *static_cast<Playback *>(data);
+            pa_operation_unref(self.operation);
+            self.operation = nullptr;
+            if (success != 0) {
+                self.output->onTiming(self);
             } else {
-                playback.output->end(playback, Ending::Heard);
+                self.output->end(self, Ending::Heard);
             }
         },
         &playback);
@@ -314,8 +314,8 @@ void PulseOutput::onTiming(Playback &playback) {
     playback.heardAt = pa_context_rttime_new(
         context_, pa_rtclock_now() + left,
         [](pa_mainloop_api *, pa_time_event *, const timeval *, void *data) {
-            auto &playback = *static_cast<Playback *>(data);
-            playback.output->end(playback, Ending::Heard);
+            auto &self = *static_cast<Playback *>(data);
+            self.output->end(self, Ending::Heard);
         },
         &playback);
     if (playback.heardAt == nullptr)

@@ -6,6 +6,8 @@
 #include "odds.h"
 #include "playsoundfile.h"
 #include "soundplayer.h"
+#include "ui_frmmain.h"
+#include "windowlog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +27,8 @@ static void initPictures() {
 
 namespace pipwell {
 
+Q_LOGGING_CATEGORY(lcWindow, "pipwell.window", QtWarningMsg)
+
 namespace {
 
 // Pixel pictures enlarged by whole pixels stay sharp on a scaled screen; smooth scaling
@@ -41,9 +45,10 @@ QPixmap enlarged(const QImage &image, qreal ratio) {
 
 FrmMain::FrmMain(Services services, QWidget *parent)
     : QMainWindow(parent)
+    , ui_(std::make_unique<Ui::frmmain>())
     , services_(std::move(services)) {
     initPictures();
-    ui_.setupUi(this);
+    ui_->setupUi(this);
 
     if (services_.dice == nullptr) {
         ownDice_ = std::make_unique<RandomDice>();
@@ -58,19 +63,19 @@ FrmMain::FrmMain(Services services, QWidget *parent)
     if (services_.programDir.isEmpty())
         services_.programDir = QCoreApplication::applicationDirPath();
 
-    board_.tiles = {ui_.Command1, ui_.Command2, ui_.Command3, ui_.Command4, ui_.Command5,
-                    ui_.Command6, ui_.Command7, ui_.Command8, ui_.Command9};
-    board_.numbers = {ui_.Text1, ui_.Text2, ui_.Text3, ui_.Text4, ui_.Text5,
-                      ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9};
-    board_.die1 = ui_.die1_txt;
-    board_.die2 = ui_.die2_txt;
-    board_.sum = ui_.dietotal_txt;
-    board_.roll = ui_.cmdRoll;
-    board_.newGame = ui_.cmdReset;
-    board_.die1Faces = {ui_.d1p1, ui_.d1p2, ui_.d1p3, ui_.d1p4, ui_.d1p5, ui_.d1p6};
-    board_.die2Faces = {ui_.d2p1, ui_.d2p2, ui_.d2p3, ui_.d2p4, ui_.d2p5, ui_.d2p6};
-    board_.counters = {ui_.txtStats, ui_.txtTotal, ui_.txtWin};
-    board_.sounds = ui_.mnusounds;
+    board_.tiles = {ui_->Command1, ui_->Command2, ui_->Command3, ui_->Command4, ui_->Command5,
+                    ui_->Command6, ui_->Command7, ui_->Command8, ui_->Command9};
+    board_.numbers = {ui_->Text1, ui_->Text2, ui_->Text3, ui_->Text4, ui_->Text5,
+                      ui_->Text6, ui_->Text7, ui_->Text8, ui_->Text9};
+    board_.die1 = ui_->die1_txt;
+    board_.die2 = ui_->die2_txt;
+    board_.sum = ui_->dietotal_txt;
+    board_.roll = ui_->cmdRoll;
+    board_.newGame = ui_->cmdReset;
+    board_.die1Faces = {ui_->d1p1, ui_->d1p2, ui_->d1p3, ui_->d1p4, ui_->d1p5, ui_->d1p6};
+    board_.die2Faces = {ui_->d2p1, ui_->d2p2, ui_->d2p3, ui_->d2p4, ui_->d2p5, ui_->d2p6};
+    board_.counters = {ui_->txtStats, ui_->txtTotal, ui_->txtWin};
+    board_.sounds = ui_->mnusounds;
 
     for (int n = 1; n <= 9; ++n)
         board_.tiles.at(n - 1)->setToolTip(QString::number(throwsThatShut(n)));
@@ -78,7 +83,7 @@ FrmMain::FrmMain(Services services, QWidget *parent)
     applyRoleColours();
     sharpenPictures();
     describeForAssistiveTechnology();
-    ui_.cmdRoll->setFocus();
+    ui_->cmdRoll->setFocus();
     setFixedSize(sizeHint());
     turns_ = new TurnFlow(board_, services_, this);
     connectEvents();
@@ -97,28 +102,28 @@ void FrmMain::onClick(QAbstractButton *button, Receiver *receiver, Handler handl
 }
 
 void FrmMain::connectEvents() {
-    onClick(ui_.cmdRoll, turns_, &TurnFlow::cmdRoll_Click);
-    onClick(ui_.cmdReset, turns_, &TurnFlow::cmdReset_Click);
-    onClick(ui_.cmdQuit, this, &FrmMain::cmdQuit_Click);
-    onClick(ui_.Command1, this, &FrmMain::Command1_Click);
-    onClick(ui_.Command2, this, &FrmMain::Command2_Click);
-    onClick(ui_.Command3, this, &FrmMain::Command3_Click);
-    onClick(ui_.Command4, this, &FrmMain::Command4_Click);
-    onClick(ui_.Command5, this, &FrmMain::Command5_Click);
-    onClick(ui_.Command6, this, &FrmMain::Command6_Click);
-    onClick(ui_.Command7, this, &FrmMain::Command7_Click);
-    onClick(ui_.Command8, this, &FrmMain::Command8_Click);
-    onClick(ui_.Command9, this, &FrmMain::Command9_Click);
-    connect(ui_.mnuReset, &QAction::triggered, this, &FrmMain::mnuReset_Click);
-    connect(ui_.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    onClick(ui_->cmdRoll, turns_, &TurnFlow::cmdRoll_Click);
+    onClick(ui_->cmdReset, turns_, &TurnFlow::cmdReset_Click);
+    onClick(ui_->cmdQuit, this, &FrmMain::cmdQuit_Click);
+    onClick(ui_->Command1, this, &FrmMain::Command1_Click);
+    onClick(ui_->Command2, this, &FrmMain::Command2_Click);
+    onClick(ui_->Command3, this, &FrmMain::Command3_Click);
+    onClick(ui_->Command4, this, &FrmMain::Command4_Click);
+    onClick(ui_->Command5, this, &FrmMain::Command5_Click);
+    onClick(ui_->Command6, this, &FrmMain::Command6_Click);
+    onClick(ui_->Command7, this, &FrmMain::Command7_Click);
+    onClick(ui_->Command8, this, &FrmMain::Command8_Click);
+    onClick(ui_->Command9, this, &FrmMain::Command9_Click);
+    connect(ui_->mnuReset, &QAction::triggered, this, &FrmMain::mnuReset_Click);
+    connect(ui_->mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
     // A checkable menu item flips itself before it reports the trigger; the handler owns the
     // flip, so the automatic one is undone first.
-    connect(ui_.mnusounds, &QAction::triggered, this, [this](bool checked) {
-        ui_.mnusounds->setChecked(!checked);
+    connect(ui_->mnusounds, &QAction::triggered, this, [this](bool checked) {
+        ui_->mnusounds->setChecked(!checked);
         mnusounds_Click();
     });
-    connect(ui_.mnuInstructions, &QAction::triggered, this, &FrmMain::mnuInstructions_Click);
-    connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    connect(ui_->mnuInstructions, &QAction::triggered, this, &FrmMain::mnuInstructions_Click);
+    connect(ui_->mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
     // The digits press their tiles; the same as a click, and nothing while the tile is shut.
     for (int n = 1; n <= 9; ++n) {
         auto *key = new QShortcut(QKeySequence(Qt::Key_0 + n), this);
@@ -143,13 +148,13 @@ void FrmMain::applyRoleColours() {
         palette.setColor(role, desktop.color(from));
         widget->setPalette(palette);
     };
-    for (QWidget *caption : std::initializer_list<QWidget *>{ui_.Frame1, ui_.Frame2, ui_.Label3,
-                                                             ui_.Label5, ui_.Label6})
+    for (QWidget *caption : std::initializer_list<QWidget *>{ui_->Frame1, ui_->Frame2, ui_->Label3,
+                                                             ui_->Label5, ui_->Label6})
         recolour(caption, QPalette::WindowText, QPalette::HighlightedText);
-    for (QWidget *label : {ui_.Label1, ui_.Label2})
+    for (QWidget *label : {ui_->Label1, ui_->Label2})
         recolour(label, QPalette::WindowText, QPalette::ButtonText);
     for (QWidget *box :
-         {ui_.die1_txt, ui_.die2_txt, ui_.dietotal_txt, ui_.txtStats, ui_.txtTotal, ui_.txtWin}) {
+         {ui_->die1_txt, ui_->die2_txt, ui_->dietotal_txt, ui_->txtStats, ui_->txtTotal, ui_->txtWin}) {
         recolour(box, QPalette::Base, QPalette::Window);
         recolour(box, QPalette::Text, QPalette::WindowText);
     }
@@ -159,9 +164,9 @@ void FrmMain::sharpenPictures() {
     setWindowIcon(crispIcon(QStringLiteral(":/pictures/icon.png")));
     for (int n = 1; n <= 9; ++n)
         board_.tiles.at(n - 1)->setIcon(crispIcon(QStringLiteral(":/pictures/tile%1.png").arg(n)));
-    ui_.cmdRoll->setIcon(crispIcon(QStringLiteral(":/pictures/roll.png")));
-    ui_.cmdReset->setIcon(crispIcon(QStringLiteral(":/pictures/reset.png")));
-    ui_.cmdQuit->setIcon(crispIcon(QStringLiteral(":/pictures/quit.png")));
+    ui_->cmdRoll->setIcon(crispIcon(QStringLiteral(":/pictures/roll.png")));
+    ui_->cmdReset->setIcon(crispIcon(QStringLiteral(":/pictures/reset.png")));
+    ui_->cmdQuit->setIcon(crispIcon(QStringLiteral(":/pictures/quit.png")));
     // Drawn at the screen's scale, each face once for both dice.
     const qreal ratio = qApp->devicePixelRatio();
     for (int k = 1; k <= 6; ++k) {
@@ -176,21 +181,20 @@ void FrmMain::describeForAssistiveTechnology() {
     // A screen reader needs words where the window shows pictures.
     for (int n = 1; n <= 9; ++n) {
         QAbstractButton *tile = board_.tiles.at(n - 1);
-        tile->setAccessibleName(QStringLiteral("Tile %1").arg(n));
-        tile->setAccessibleDescription(
-            QStringLiteral("%1 of 36 throws can shut this tile").arg(throwsThatShut(n)));
-        board_.numbers.at(n - 1)->setAccessibleName(QStringLiteral("Number of tile %1").arg(n));
+        tile->setAccessibleName(tr("Tile %1").arg(n));
+        tile->setAccessibleDescription(tr("%1 of 36 throws can shut this tile").arg(throwsThatShut(n)));
+        board_.numbers.at(n - 1)->setAccessibleName(tr("Number of tile %1").arg(n));
     }
-    ui_.die1_txt->setAccessibleName(QStringLiteral("Die 1"));
-    ui_.die2_txt->setAccessibleName(QStringLiteral("Die 2"));
-    ui_.dietotal_txt->setAccessibleName(QStringLiteral("Sum"));
+    ui_->die1_txt->setAccessibleName(tr("Die 1"));
+    ui_->die2_txt->setAccessibleName(tr("Die 2"));
+    ui_->dietotal_txt->setAccessibleName(tr("Sum"));
     for (int k = 1; k <= 6; ++k) {
-        board_.die1Faces.at(k - 1)->setAccessibleName(QStringLiteral("Die 1 shows %1").arg(k));
-        board_.die2Faces.at(k - 1)->setAccessibleName(QStringLiteral("Die 2 shows %1").arg(k));
+        board_.die1Faces.at(k - 1)->setAccessibleName(tr("Die 1 shows %1").arg(k));
+        board_.die2Faces.at(k - 1)->setAccessibleName(tr("Die 2 shows %1").arg(k));
     }
-    ui_.txtStats->setAccessibleName(ui_.Label3->text());
-    ui_.txtTotal->setAccessibleName(ui_.Label5->text());
-    ui_.txtWin->setAccessibleName(ui_.Label6->text());
+    ui_->txtStats->setAccessibleName(ui_->Label3->text());
+    ui_->txtTotal->setAccessibleName(ui_->Label5->text());
+    ui_->txtWin->setAccessibleName(ui_->Label6->text());
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
@@ -222,6 +226,7 @@ void FrmMain::Form_Load() {
 void FrmMain::closeEvent(QCloseEvent *event) {
     if (soundPlaying()) {
         // Honoured as soon as the sound has ended.
+        qCDebug(lcWindow, "closing once the sound that plays has ended");
         closeWaitsForSound_ = true;
         event->ignore();
         return;
@@ -247,7 +252,7 @@ void FrmMain::mnuReset_Click() {
 }
 
 void FrmMain::mnusounds_Click() {
-    ui_.mnusounds->setChecked(!ui_.mnusounds->isChecked());
+    ui_->mnusounds->setChecked(!ui_->mnusounds->isChecked());
 }
 
 void FrmMain::mnuInstructions_Click() {

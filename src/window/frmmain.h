@@ -2,11 +2,16 @@
 
 #include "board.h"
 #include "turnflow.h"
-#include "ui_frmmain.h"
 
 #include <QMainWindow>
 
 #include <memory>
+
+class QAbstractButton;
+
+namespace Ui {
+class frmmain;
+} // namespace Ui
 
 namespace pipwell {
 
@@ -68,7 +73,7 @@ private:
     template <typename Receiver, typename Handler>
     void onClick(QAbstractButton *button, Receiver *receiver, Handler handler);
 
-    Ui::frmmain ui_{};
+    std::unique_ptr<Ui::frmmain> ui_;
     std::unique_ptr<RandomDice> ownDice_;
     std::unique_ptr<SystemSoundPlayer> ownSound_;
     Services services_;

@@ -1,6 +1,11 @@
 #include "startup.h"
 
+#include "windowlog.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
 
@@ -8,6 +13,20 @@ namespace pipwell {
 
 QString programFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+void installTranslations(const QLocale &locale) {
+    const auto install = [&locale](const QString &name, const QString &folder) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            qCDebug(lcWindow) << "speaking" << translator->language() << "from" << folder;
+        } else {
+            delete translator;
+        }
+    };
+    install(QStringLiteral("pipwell"), QStringLiteral(":/translations"));
+    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 std::jthread readFontsAhead() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <thread>
@@ -9,6 +10,11 @@ namespace pipwell {
 /* The folder the program stands in, as QCoreApplication::applicationDirPath() reads it, but
    before the application object exists. Empty when it cannot be told. */
 QString programFolder();
+
+/* The game's own texts and Qt's (the message boxes' buttons) in the language of the
+   player's locale (LANGUAGE, LC_MESSAGES, LANG), when there is one; English otherwise.
+   Before the window is built. */
+void installTranslations(const QLocale &locale = QLocale());
 
 /* Reads the desktop's font configuration on another core while Qt connects to the display;
    the window's first text would otherwise wait for it. Join before building the window. */
