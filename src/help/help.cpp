@@ -56,7 +56,8 @@ QString aboutTitle() {
 }
 
 void showAbout(QWidget *parent) {
-    QMessageBox box(QMessageBox::Information, aboutTitle(), aboutMessage(), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, aboutTitle(), aboutMessage(), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
@@ -86,7 +87,7 @@ QString readmePath(const QString &programDir, const QLocale &locale) {
     for (QString language : locale.uiLanguages()) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         for (;;) {
-            const QString translated = folder.filePath(QStringLiteral("readme.%1.txt").arg(language));
+            QString translated = folder.filePath(QStringLiteral("readme.%1.txt").arg(language));
             if (QFileInfo(translated).isFile())
                 return translated;
             const qsizetype cut = language.lastIndexOf(QLatin1Char('_'));

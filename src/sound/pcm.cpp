@@ -120,7 +120,8 @@ std::optional<Pcm> decodeSoundFile(const QString &path) {
         qCDebug(lcSound) << path << "is not a sound:" << sf_strerror(nullptr);
         return std::nullopt;
     }
-    if (info.channels <= 0 || info.samplerate < kMinSampleRate || info.samplerate > kMaxSampleRate) {
+    if (info.channels <= 0 || info.samplerate < kMinSampleRate ||
+        info.samplerate > kMaxSampleRate) {
         qCDebug(lcSound) << path << "has an unusable format:" << info.channels << "channels at"
                          << info.samplerate << "Hz";
         return std::nullopt;

@@ -56,8 +56,8 @@ Started start(const QString &path) {
     Started started;
     started.clock.start();
     started.limitMs = pcm->durationMs() + kLimitSlackMs;
-    started.playback = sound::PulseOutput::instance().start(std::move(*pcm),
-                                                             QFileInfo(path).fileName());
+    started.playback =
+        sound::PulseOutput::instance().start(std::move(*pcm), QFileInfo(path).fileName());
     return started;
 }
 

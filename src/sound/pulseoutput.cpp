@@ -145,8 +145,8 @@ void PulseOutput::connectContext() {
     pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, kApplicationName);
     pa_proplist_sets(props, PA_PROP_APPLICATION_ID, kApplicationId);
     pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, kIconName);
-    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), kApplicationName,
-                                            props);
+    context_ =
+        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), kApplicationName, props);
     pa_proplist_free(props);
     if (context_ == nullptr) {
         qCWarning(lcSound, "cannot create a libpulse context");
@@ -155,7 +155,8 @@ void PulseOutput::connectContext() {
         return;
     }
     pa_context_set_state_callback(
-        context_, [](pa_context *, void *output) { static_cast<PulseOutput *>(output)->onContextState(); },
+        context_,
+        [](pa_context *, void *output) { static_cast<PulseOutput *>(output)->onContextState(); },
         this);
     // No autospawn: without a server of the user's the game is silent, and never starts one.
     // A refusal may already have been told through the state callback, which let it go.
@@ -244,13 +245,12 @@ void PulseOutput::writeMore(Playback &playback) {
     if (playback.written >= total)
         return; // the drain is under way
     // At first everything the server may hold; the first write starts playback.
-    const size_t room =
-        playback.written == 0 ? kPrefillBytes : pa_stream_writable_size(stream);
+    const size_t room = playback.written == 0 ? kPrefillBytes : pa_stream_writable_size(stream);
     const size_t bytes = std::min(total - playback.written, room);
     if (bytes == 0)
         return;
-    if (pa_stream_write(stream, playback.pcm.samples.constData() + playback.written, bytes,
-                        nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+    if (pa_stream_write(stream, playback.pcm.samples.constData() + playback.written, bytes, nullptr,
+                        0, PA_SEEK_RELATIVE) < 0) {
         end(playback, Ending::Lost);
         return;
     }
@@ -297,13 +297,12 @@ void PulseOutput::onDrained(Playback &playback, bool ok) {
 void PulseOutput::onTiming(Playback &playback) {
     const pa_timing_info *timing = pa_stream_get_timing_info(playback.stream);
     pa_usec_t left = 0;
-    if (timing != nullptr && !timing->read_index_corrupt) {
+    if (timing != nullptr && timing->read_index_corrupt == 0) {
         // The sample being played now, by the sink's clock, as libpulse reckons it.
         const auto total = std::int64_t(playback.written);
         const std::int64_t read = std::min(timing->read_index, total);
         const auto played = std::int64_t(usecOf(read, playback.spec)) +
-                            std::int64_t(timing->transport_usec) -
-                            std::int64_t(timing->sink_usec);
+                            std::int64_t(timing->transport_usec) - std::int64_t(timing->sink_usec);
         const auto whole = std::int64_t(usecOf(total, playback.spec));
         left = pa_usec_t(std::clamp<std::int64_t>(whole - played, 0, kMaxSinkTailUs));
     }

@@ -25,17 +25,16 @@ public:
     }
 
     // size is in device pixels.
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
-                         qreal) override {
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal) override {
         const QSize drawn = image_.size().scaled(size, Qt::KeepAspectRatio);
-        const quint64 key = (quint64(drawn.width()) << 32U) | (quint64(drawn.height()) << 2U) |
-                            quint64(mode);
+        const quint64 key =
+            (quint64(drawn.width()) << 32U) | (quint64(drawn.height()) << 2U) | quint64(mode);
         if (const auto cached = drawnPixmaps_.constFind(key); cached != drawnPixmaps_.cend())
             return *cached;
-        QPixmap pixmap = QPixmap::fromImage(
-            drawn == image_.size()
-                ? image_
-                : image_.scaled(drawn, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        QPixmap pixmap =
+            QPixmap::fromImage(drawn == image_.size() ? image_
+                                                      : image_.scaled(drawn, Qt::IgnoreAspectRatio,
+                                                                      Qt::FastTransformation));
         if (mode != QIcon::Normal) {
             // Greyed as Qt greys any icon it has no picture of its own for.
             QStyleOption option;

@@ -12,10 +12,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
-#include <QShortcut>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProxyStyle>
+#include <QShortcut>
 #include <QStyleFactory>
 
 #include <cmath>
@@ -153,8 +153,8 @@ void FrmMain::applyRoleColours() {
         recolour(caption, QPalette::WindowText, QPalette::HighlightedText);
     for (QWidget *label : {ui_->Label1, ui_->Label2})
         recolour(label, QPalette::WindowText, QPalette::ButtonText);
-    for (QWidget *box :
-         {ui_->die1_txt, ui_->die2_txt, ui_->dietotal_txt, ui_->txtStats, ui_->txtTotal, ui_->txtWin}) {
+    for (QWidget *box : {ui_->die1_txt, ui_->die2_txt, ui_->dietotal_txt, ui_->txtStats,
+                         ui_->txtTotal, ui_->txtWin}) {
         recolour(box, QPalette::Base, QPalette::Window);
         recolour(box, QPalette::Text, QPalette::WindowText);
     }
@@ -182,7 +182,8 @@ void FrmMain::describeForAssistiveTechnology() {
     for (int n = 1; n <= 9; ++n) {
         QAbstractButton *tile = board_.tiles.at(n - 1);
         tile->setAccessibleName(tr("Tile %1").arg(n));
-        tile->setAccessibleDescription(tr("%1 of 36 throws can shut this tile").arg(throwsThatShut(n)));
+        tile->setAccessibleDescription(
+            tr("%1 of 36 throws can shut this tile").arg(throwsThatShut(n)));
         board_.numbers.at(n - 1)->setAccessibleName(tr("Number of tile %1").arg(n));
     }
     ui_->die1_txt->setAccessibleName(tr("Die 1"));
