@@ -117,8 +117,8 @@ bool probesMatch(xcb_connection_t *c, xcb_window_t window, const std::vector<Pro
 
 // The window's pixels as a binary PPM, to check by eye what was counted as the first frame.
 void saveShot(xcb_connection_t *c, xcb_window_t window, int w, int h, const char *path) {
-    auto cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, uint16_t(w),
-                                uint16_t(h), ~0U);
+    auto cookie =
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, uint16_t(w), uint16_t(h), ~0U);
     xcb_get_image_reply_t *reply = xcb_get_image_reply(c, cookie, nullptr);
     if (!reply)
         return;
@@ -135,8 +135,8 @@ void saveShot(xcb_connection_t *c, xcb_window_t window, int w, int h, const char
 }
 
 std::string windowTitle(xcb_connection_t *c, xcb_window_t window) {
-    auto cookie = xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY,
-                                   0, 256);
+    auto cookie =
+        xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
     xcb_get_property_reply_t *reply = xcb_get_property_reply(c, cookie, nullptr);
     if (!reply)
         return {};
@@ -191,7 +191,8 @@ int main(int argc, char **argv) {
         c = xcb_connect(nullptr, &screenNo);
     }
     if (int error = xcb_connection_has_error(c)) {
-        std::fprintf(stderr, "bench_firstframe: cannot connect to the X server (xcb error %d)\n", error);
+        std::fprintf(stderr, "bench_firstframe: cannot connect to the X server (xcb error %d)\n",
+                     error);
         return 2;
     }
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
@@ -240,7 +241,8 @@ int main(int argc, char **argv) {
             poll(&pfd, 1, int(left) + 1);
             int status = 0;
             if (waitpid(child, &status, WNOHANG) == child) {
-                std::fprintf(stderr, "bench_firstframe: the program ended before its first frame\n");
+                std::fprintf(stderr,
+                             "bench_firstframe: the program ended before its first frame\n");
                 return 1;
             }
             continue;
@@ -290,7 +292,8 @@ int main(int argc, char **argv) {
                          double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     xcb_disconnect(c);
     if (frameMs < 0) {
-        std::fprintf(stderr, "bench_firstframe: no complete first frame within %d ms (map %.1f ms)\n",
+        std::fprintf(stderr,
+                     "bench_firstframe: no complete first frame within %d ms (map %.1f ms)\n",
                      timeoutMs, mapMs);
         return 1;
     }

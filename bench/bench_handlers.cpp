@@ -29,8 +29,7 @@ public:
 // Always the same throw: die 1 shows 1, die 2 shows 2, the sum 3.
 class FixedDice final : public DiceSource {
 public:
-    float nextFraction() override
-    {
+    float nextFraction() override {
         next_ = !next_;
         return next_ ? 0.0F : 0.2F;
     }
@@ -42,8 +41,7 @@ private:
 constexpr int kTimedCalls = 1001;
 
 // Median time of `handler`, each call after an untimed `prepare`.
-void reportMedian(const std::function<void()> &prepare, const std::function<void()> &handler)
-{
+void reportMedian(const std::function<void()> &prepare, const std::function<void()> &handler) {
     std::vector<qint64> ns;
     ns.reserve(kTimedCalls);
     QElapsedTimer clock;
@@ -64,8 +62,7 @@ class BenchHandlers : public QObject {
 private Q_SLOTS:
     void initTestCase() { applyDesktopLook(); }
 
-    void roll()
-    {
+    void roll() {
         Fixture f;
         QBENCHMARK {
             f.board().roll->setEnabled(true);
@@ -73,18 +70,16 @@ private Q_SLOTS:
         }
     }
 
-    void rollAndShutATile()
-    {
+    void rollAndShutATile() {
         Fixture f;
         QBENCHMARK {
             f.board().roll->click();
-            f.board().tiles.at(0)->click();  // matches die 1
+            f.board().tiles.at(0)->click(); // matches die 1
             f.board().tiles.at(0)->setEnabled(true);
         }
     }
 
-    void newGame()
-    {
+    void newGame() {
         Fixture f;
         QBENCHMARK {
             f.board().roll->click();
@@ -92,46 +87,39 @@ private Q_SLOTS:
         }
     }
 
-    void win()
-    {
+    void win() {
         Fixture f;
         QBENCHMARK {
             for (int n = 2; n <= 9; ++n)
                 f.board().tiles.at(n - 1)->setEnabled(false);
             f.board().roll->click();
-            f.board().tiles.at(0)->click();  // the last open tile: the win and its new game
+            f.board().tiles.at(0)->click(); // the last open tile: the win and its new game
         }
     }
 
-    void handlerRoll()
-    {
+    void handlerRoll() {
         Fixture f;
-        reportMedian([&] { f.board().roll->setEnabled(true); },
-                     [&] { f.board().roll->click(); });
+        reportMedian([&] { f.board().roll->setEnabled(true); }, [&] { f.board().roll->click(); });
     }
 
-    void handlerTileClick()
-    {
+    void handlerTileClick() {
         Fixture f;
         reportMedian(
             [&] {
                 f.board().tiles.at(0)->setEnabled(true);
                 f.board().roll->click();
             },
-            [&] { f.board().tiles.at(0)->click(); });  // matches die 1: shuts the tile
+            [&] { f.board().tiles.at(0)->click(); }); // matches die 1: shuts the tile
         QVERIFY(!f.board().tiles.at(0)->isEnabled());
     }
 
-    void handlerNewGame()
-    {
+    void handlerNewGame() {
         Fixture f;
-        reportMedian([&] { f.board().roll->click(); },
-                     [&] { f.board().newGame->click(); });
+        reportMedian([&] { f.board().roll->click(); }, [&] { f.board().newGame->click(); });
         QVERIFY(!f.board().newGame->isEnabled());
     }
 
-    void handlerWin()
-    {
+    void handlerWin() {
         Fixture f;
         reportMedian(
             [&] {
@@ -140,7 +128,9 @@ private Q_SLOTS:
                 f.board().tiles.at(0)->setEnabled(true);
                 f.board().roll->click();
             },
-            [&] { f.board().tiles.at(0)->click(); });  // the last open tile: the win and its new game
+            [&] {
+                f.board().tiles.at(0)->click();
+            }); // the last open tile: the win and its new game
         // The win's new game opened all tiles again.
         QVERIFY(f.board().tiles.at(8)->isEnabled());
     }
@@ -151,14 +141,12 @@ private:
         Silence silence;
         FrmMain window;
         Fixture()
-            : window(services())
-        {
+            : window(services()) {
             window.board().sounds->setChecked(false);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
         }
-        FrmMain::Services services()
-        {
+        FrmMain::Services services() {
             FrmMain::Services s;
             s.dice = &dice;
             s.sound = &silence;

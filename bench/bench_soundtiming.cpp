@@ -88,8 +88,10 @@ extern "C" int pa_stream_connect_playback(pa_stream *s, const char *dev, const p
         const pa_sample_spec *format = pa_stream_get_sample_spec(s);
         st.bytesPerSecond = int(pa_bytes_per_second(format));
         if (attr) {
-            st.tlengthMs = attr->tlength == uint32_t(-1) ? -1 : attr->tlength * 1e3 / st.bytesPerSecond;
-            st.prebufMs = attr->prebuf == uint32_t(-1) ? -1 : attr->prebuf * 1e3 / st.bytesPerSecond;
+            st.tlengthMs =
+                attr->tlength == uint32_t(-1) ? -1 : attr->tlength * 1e3 / st.bytesPerSecond;
+            st.prebufMs =
+                attr->prebuf == uint32_t(-1) ? -1 : attr->prebuf * 1e3 / st.bytesPerSecond;
         }
         steps.push_back(st);
         playing = s;
@@ -245,7 +247,8 @@ int main(int argc, char **argv) {
             source = argv[++i];
         else if (!std::strcmp(argv[i], "--low-latency-sink"))
             lowLatency = true;
-        else if (!std::strcmp(argv[i], "--spawn") && i + 2 < argc && !std::strcmp(argv[i + 1], "--")) {
+        else if (!std::strcmp(argv[i], "--spawn") && i + 2 < argc &&
+                 !std::strcmp(argv[i + 1], "--")) {
             command = argv + i + 2;
             break;
         } else
@@ -258,7 +261,8 @@ int main(int argc, char **argv) {
         fail("cannot record the null sink's monitor (is the test PulseAudio server running?)");
     // The capture and its timing reports settle first.
     waitMs(600);
-    const int status = command ? runSpawn(capture, runs, command) : runCalls(capture, calls, toneMs, gapMs);
+    const int status =
+        command ? runSpawn(capture, runs, command) : runCalls(capture, calls, toneMs, gapMs);
     capture.stop();
     std::fflush(stdout);
     // libpulse's threads are still about; nothing is left to clean up.

@@ -36,7 +36,7 @@ public:
     static QString introPath(const QString &programDir);
 
     /* Hands a file to the desktop to open with its associated program. Above 32 is success;
-       2: no such file; 31: nothing could open it. */
+       2: no such file; 5: unreadable; 31: nothing could open it. */
     qint32 HyperJump(const QString &path);
 
     const Board &board() const { return board_; }

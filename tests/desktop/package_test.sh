@@ -6,16 +6,8 @@
 set -uo pipefail
 
 build=$(cd "${1:?usage: package_test.sh BUILD_DIR}" && pwd) || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-work=$(mktemp -d)
-app_pid=""
-cleanup() {
-    [[ -n "$app_pid" ]] && kill -KILL "$app_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=../support/lib.sh
+. "$(dirname -- "$0")/../support/lib.sh"
 trap 'exit 1' INT TERM
 
 for tool in dpkg-deb dpkg lintian timeout; do
@@ -33,25 +25,25 @@ arch=$(dpkg --print-architecture)
 
 # Packages go to a folder of our own, so the build tree is left as it was.
 echo "== cpack"
-if ! (cd "$build" && timeout 300 "$cpack" -G DEB -B "$work/out" --config "$build/CPackConfig.cmake") \
-        >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
+if ! (cd "$build" && timeout 300 "$cpack" -G DEB -B "$tmp/out" --config "$build/CPackConfig.cmake") \
+        >"$tmp/cpack.log" 2>&1; then
+    cat "$tmp/cpack.log"
     echo "FAIL: cpack failed"
     exit 1
 fi
-debs=("$work"/out/*.deb)
-deb="$work/out/pipwell_${version}_${arch}.deb"
+debs=("$tmp"/out/*.deb)
+deb="$tmp/out/pipwell_${version}_${arch}.deb"
 if [[ ${#debs[@]} -ne 1 || "${debs[0]}" != "$deb" ]]; then
     echo "FAIL: expected exactly $(basename "$deb"), cpack made: ${debs[*]##*/}"
     exit 1
 fi
 
 echo "== contents"
-dpkg-deb -c "$deb" >"$work/contents" || { echo "FAIL: dpkg-deb cannot list $deb"; exit 1; }
+dpkg-deb -c "$deb" >"$tmp/contents" || { echo "FAIL: dpkg-deb cannot list $deb"; exit 1; }
 # "mode path" per entry, with links as "mode path -> target".
-awk '{ $2 = $3 = $4 = $5 = ""; print }' "$work/contents" | sed -E 's/ +/ /g; s/^([^ ]+) \.\//\1 /' \
-    >"$work/entries"
-has_entry() { grep -qxF -- "$1" "$work/entries" || fail "package lacks: $1"; }
+awk '{ $2 = $3 = $4 = $5 = ""; print }' "$tmp/contents" | sed -E 's/ +/ /g; s/^([^ ]+) \.\//\1 /' \
+    >"$tmp/entries"
+has_entry() { grep -qxF -- "$1" "$tmp/entries" || fail "package lacks: $1"; }
 
 has_entry "lrwxrwxrwx usr/bin/pipwell -> ../lib/pipwell/pipwell"
 has_entry "-rwxr-xr-x usr/lib/pipwell/pipwell"
@@ -71,7 +63,7 @@ has_entry "-rw-r--r-- usr/share/icons/hicolor/scalable/apps/org.example.Pipwell.
 # Anything else must have the usual modes; an executable elsewhere (a test program, a
 # benchmark) or a directory only root can read would show up here.
 odd=$(grep -vE '^(drwxr-xr-x [^ ]+/|-rw-r--r-- [^ ]+|-rwxr-xr-x usr/lib/pipwell/pipwell|lrwxrwxrwx [^ ]+ -> [^ ]+)$' \
-      "$work/entries")
+      "$tmp/entries")
 [[ -z "$odd" ]] || fail "unexpected entries or modes:"$'\n'"$odd"
 
 echo "== control"
@@ -88,41 +80,40 @@ grep -q multimedia <<<"$depends" && fail "Depends still names Qt Multimedia"
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "Section is not games"
 
 echo "== start the unpacked program"
-root="$work/root"
+root="$tmp/root"
 dpkg -x "$deb" "$root" || { echo "FAIL: dpkg -x failed"; exit 1; }
-runtime="$work/runtime"
+runtime="$tmp/runtime"
 mkdir -m 700 "$runtime"
 # Through the link, as from PATH; offscreen, so the window comes up without a display.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" \
-    HOME="$work" "$root/usr/bin/pipwell" >"$work/app.log" 2>&1 &
-app_pid=$!
+    HOME="$tmp" "$root/usr/bin/pipwell" >"$tmp/app.log" 2>&1 &
+pid=$!
 sleep 0.5
 # The link must lead to the unpacked program, not to one installed elsewhere.
-exe=$(readlink "/proc/$app_pid/exe" 2>/dev/null)
-if kill -0 "$app_pid" 2>/dev/null && [[ "$exe" != "$root/usr/lib/pipwell/pipwell" ]]; then
+exe=$(readlink "/proc/$pid/exe" 2>/dev/null)
+if kill -0 "$pid" 2>/dev/null && [[ "$exe" != "$root/usr/lib/pipwell/pipwell" ]]; then
     fail "the running program is ${exe:-unknown}, not $root/usr/lib/pipwell/pipwell"
 fi
 for _ in $(seq 25); do
-    kill -0 "$app_pid" 2>/dev/null || break
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
-if kill -0 "$app_pid" 2>/dev/null; then
-    kill -TERM "$app_pid"
-    wait "$app_pid" 2>/dev/null
-    app_pid=""
+if kill -0 "$pid" 2>/dev/null; then
+    stop "$pid"
+    pid=""
 else
-    wait "$app_pid"
+    wait "$pid"
     status=$?
-    app_pid=""
-    cat "$work/app.log"
+    pid=""
+    cat "$tmp/app.log"
     fail "the unpacked program ended by itself within 3 s (exit status $status)"
 fi
 
 echo "== lintian"
-timeout 300 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+timeout 300 lintian --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1
 lintian_status=$?
-cat "$work/lintian.log"
-if grep -q '^E:' "$work/lintian.log"; then
+cat "$tmp/lintian.log"
+if grep -q '^E:' "$tmp/lintian.log"; then
     fail "lintian reports errors"
 elif [[ $lintian_status -ne 0 ]]; then
     fail "lintian did not run (exit status $lintian_status)"

@@ -2,6 +2,8 @@
 // relies on, the bevel, the white field and the pips. Pixels are decoded here from the
 // raw bytes, so a file that only happens to load in Qt still fails on a wrong layout.
 
+#include "testprogram.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -9,8 +11,6 @@
 #include <QPoint>
 #include <QPointF>
 #include <QSet>
-#include <QString>
-#include <QTest>
 #include <QtEndian>
 
 #include <algorithm>
@@ -36,15 +36,8 @@ constexpr int FieldBottom = 44;
 constexpr std::array<int, 4> Shaded{64, 111, 159, 207};
 constexpr std::array<int, 4> Lit{111, 159, 207, 255};
 
-QString sourceDir() {
-    const QString fromEnv = qEnvironmentVariable("PIPWELL_SOURCE_DIR");
-    if (!fromEnv.isEmpty())
-        return fromEnv;
-    return QStringLiteral(PIPWELL_SOURCE_DIR_FALLBACK);
-}
-
 QString facePath(int face) {
-    return sourceDir() + QStringLiteral("/assets/faces/face%1.bmp").arg(face);
+    return pipwell::testing::sourceDir() + QStringLiteral("/assets/faces/face%1.bmp").arg(face);
 }
 
 struct Rgb {
@@ -163,7 +156,7 @@ QList<Blob> findBlobs(const Bitmap &bmp) {
 class TestFaceImages : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void fileLayout_data();
     void fileLayout();
     void pixelsAreGrey_data() { faceRows(); }
@@ -271,14 +264,15 @@ void TestFaceImages::bevelRings() {
         const QString ring = QStringLiteral("ring %1").arg(k);
         // Whole left column and bottom row, their shared corner included.
         for (int i = k; i <= last - k; ++i) {
-            QVERIFY2(bmp.grey(k, i) == Shaded[k], qPrintable(ring + " left"));
-            QVERIFY2(bmp.grey(i, last - k) == Shaded[k], qPrintable(ring + " bottom"));
+            QVERIFY2(bmp.grey(k, i) == Shaded[k], qPrintable(ring + QStringLiteral(" left")));
+            QVERIFY2(bmp.grey(i, last - k) == Shaded[k],
+                     qPrintable(ring + QStringLiteral(" bottom")));
         }
         // Top row and right column, short of the corners the shaded sides take.
         for (int i = k + 1; i <= last - k; ++i)
-            QVERIFY2(bmp.grey(i, k) == Lit[k], qPrintable(ring + " top"));
+            QVERIFY2(bmp.grey(i, k) == Lit[k], qPrintable(ring + QStringLiteral(" top")));
         for (int i = k; i < last - k; ++i)
-            QVERIFY2(bmp.grey(last - k, i) == Lit[k], qPrintable(ring + " right"));
+            QVERIFY2(bmp.grey(last - k, i) == Lit[k], qPrintable(ring + QStringLiteral(" right")));
 
         // The corners by name.
         QCOMPARE(bmp.grey(k, k), Shaded[k]);               // top-left: the left column
@@ -343,11 +337,12 @@ void TestFaceImages::pipCells() {
         // The centre lies where four pixels meet; all four are black.
         for (int dy = 4; dy <= 5; ++dy)
             for (int dx = 4; dx <= 5; ++dx)
-                QVERIFY2(g(dx, dy) == 0, qPrintable(where + " centre"));
+                QVERIFY2(g(dx, dy) == 0, qPrintable(where + QStringLiteral(" centre")));
         // The disc leaves the cell's corners white.
-        QVERIFY2(g(0, 0) == 255 && g(Cell - 1, 0) == 255, qPrintable(where + " top corners"));
+        QVERIFY2(g(0, 0) == 255 && g(Cell - 1, 0) == 255,
+                 qPrintable(where + QStringLiteral(" top corners")));
         QVERIFY2(g(0, Cell - 1) == 255 && g(Cell - 1, Cell - 1) == 255,
-                 qPrintable(where + " bottom corners"));
+                 qPrintable(where + QStringLiteral(" bottom corners")));
 
         int rim = 0;
         for (int dy = 0; dy < Cell; ++dy) {
@@ -366,29 +361,35 @@ void TestFaceImages::pipCells() {
                 const int nearSq = nearest(dx) * nearest(dx) + nearest(dy) * nearest(dy);
                 const int farSq = farthest(dx) * farthest(dx) + farthest(dy) * farthest(dy);
                 if (farSq <= 25)
-                    QVERIFY2(grey == 0, qPrintable(at + " should be covered"));
+                    QVERIFY2(grey == 0, qPrintable(at + QStringLiteral(" should be covered")));
                 else if (nearSq >= 25)
-                    QVERIFY2(grey == 255, qPrintable(at + " should be clear"));
+                    QVERIFY2(grey == 255, qPrintable(at + QStringLiteral(" should be clear")));
                 else if (grey != 0 && grey != 255) {
-                    QVERIFY2(grey >= 8 && grey <= 248, qPrintable(at + " rim grey out of range"));
+                    QVERIFY2(grey >= 8 && grey <= 248,
+                             qPrintable(at + QStringLiteral(" rim grey out of range")));
                     ++rim;
                 }
                 // Round and unlit: mirror images across both middle lines.
-                QVERIFY2(grey == g(Cell - 1 - dx, dy), qPrintable(at + " not mirrored"));
-                QVERIFY2(grey == g(dx, Cell - 1 - dy), qPrintable(at + " not mirrored"));
-                QVERIFY2(grey == g(dy, dx), qPrintable(at + " not mirrored on the diagonal"));
+                QVERIFY2(grey == g(Cell - 1 - dx, dy),
+                         qPrintable(at + QStringLiteral(" not mirrored")));
+                QVERIFY2(grey == g(dx, Cell - 1 - dy),
+                         qPrintable(at + QStringLiteral(" not mirrored")));
+                QVERIFY2(grey == g(dy, dx),
+                         qPrintable(at + QStringLiteral(" not mirrored on the diagonal")));
                 // Lighter towards the rim: in the top-left quarter no step inwards lightens.
                 if (dx < 4 && dy < 5)
-                    QVERIFY2(g(dx + 1, dy) <= grey, qPrintable(at + " lighter inwards"));
+                    QVERIFY2(g(dx + 1, dy) <= grey,
+                             qPrintable(at + QStringLiteral(" lighter inwards")));
                 if (dy < 4 && dx < 5)
-                    QVERIFY2(g(dx, dy + 1) <= grey, qPrintable(at + " lighter inwards"));
+                    QVERIFY2(g(dx, dy + 1) <= grey,
+                             qPrintable(at + QStringLiteral(" lighter inwards")));
             }
         }
         // Anti-aliased, not a hard-edged blob.
-        QVERIFY2(rim >= 8, qPrintable(where + " has no soft rim"));
+        QVERIFY2(rim >= 8, qPrintable(where + QStringLiteral(" has no soft rim")));
         // Ten pixels across, the middle rows and columns reach the cell's edges.
         QVERIFY2(g(0, 4) < 255 && g(Cell - 1, 5) < 255 && g(4, 0) < 255 && g(5, Cell - 1) < 255,
-                 qPrintable(where + " narrower than its cell"));
+                 qPrintable(where + QStringLiteral(" narrower than its cell")));
     }
 }
 

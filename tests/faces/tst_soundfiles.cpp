@@ -2,11 +2,11 @@
 // any player accepts, short enough not to hold up the game, loud but not clipped, and
 // free of clicks at their ends.
 
+#include "testprogram.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
-#include <QString>
-#include <QTest>
 #include <QtEndian>
 
 #include <algorithm>
@@ -14,13 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-QString sourceDir() {
-    const QString fromEnv = qEnvironmentVariable("PIPWELL_SOURCE_DIR");
-    if (!fromEnv.isEmpty())
-        return fromEnv;
-    return QStringLiteral(PIPWELL_SOURCE_DIR_FALLBACK);
-}
 
 struct Wav {
     QString error;
@@ -94,7 +87,7 @@ Wav parseWav(const QByteArray &bytes) {
 class TestSoundFiles : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void wellFormedAndShort_data();
     void wellFormedAndShort();
 };
@@ -114,7 +107,7 @@ void TestSoundFiles::wellFormedAndShort() {
     QFETCH(QString, file);
     QFETCH(double, maxSeconds);
 
-    QFile f(sourceDir() + QStringLiteral("/assets/sounds/") + file);
+    QFile f(pipwell::testing::sourceDir() + QStringLiteral("/assets/sounds/") + file);
     QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.errorString()));
     const Wav wav = parseWav(f.readAll());
     QVERIFY2(wav.error.isEmpty(), qPrintable(wav.error));

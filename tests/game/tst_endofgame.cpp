@@ -1,12 +1,7 @@
 // The dice faces and the end of a game, through the real window.
 
-#include "frmmain.h"
-#include "seams.h"
 #include "testwindow.h"
 #include "turnflow.h"
-
-#include <QLineEdit>
-#include <QTest>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -15,29 +10,14 @@ namespace {
 
 struct Table : TestWindow {
     QStringList log;
-    QString facesAtMessage;
+    QList<BoardState> atMessage; // the board as each winner message shows
 
     Table() {
         sound.onPlay = [this](const QString &name) { log << name; };
         onMessage = [this] {
             log << QStringLiteral("message");
-            facesAtMessage = readBoard(board()).faces;
+            atMessage << state();
         };
-    }
-    void roll(int first, int second) {
-        dice.push(first, second);
-        QTest::mouseClick(board().roll, Qt::LeftButton);
-    }
-    void clickTile(int n) { QTest::mouseClick(board().tiles.at(n - 1), Qt::LeftButton); }
-
-    // Shuts the nine tiles with one throw each; the ninth shut wins.
-    void playAWinningGame() {
-        const int throws[9][3] = {{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {4, 5, 4}, {5, 6, 5},
-                                  {6, 1, 6}, {3, 4, 7}, {4, 4, 8}, {4, 5, 9}};
-        for (const auto &t : throws) {
-            roll(t[0], t[1]);
-            clickTile(t[2]);
-        }
     }
 };
 
@@ -45,7 +25,7 @@ struct Table : TestWindow {
 
 class TestEndOfGame : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void winnerMessageText() {
         QCOMPARE(TurnFlow::winnerMessage(QStringLiteral("5"), QString()),
                  QStringLiteral(
@@ -54,7 +34,7 @@ private slots:
 
     void aWonGameWithSounds() {
         Table table;
-        table.playAWinningGame();
+        table.play(kWinningThrows);
         QCOMPARE(table.messages,
                  QStringList{QStringLiteral(
                      "YOU ARE A WINNER!!!!!   So far, you have won 1 out of a total of 1 games!")});
@@ -64,18 +44,19 @@ private slots:
                               QStringLiteral("tada.wav"), QStringLiteral("applause.wav"),
                               QStringLiteral("new.wav")}));
         // die 1's last face stays up through the message, with die 2's
-        QCOMPARE(table.facesAtMessage, QStringLiteral("d1p4 d2p5"));
+        QCOMPARE(table.atMessage.value(0).faces, QStringLiteral("d1p4 d2p5"));
+        // The message comes while the last tile's click empties die 1: the sum and die 1 are
+        // empty, die 2 not yet, Roll still waits, and only the win is counted so far.
+        BoardState whileWinning = holding(4, 5, QString());
+        whileWinning.die1.clear();
+        whileWinning.sum.clear();
+        whileWinning.won = QStringLiteral("1");
+        QCOMPARE(table.atMessage, QList<BoardState>{whileWinning});
 
-        BoardState fresh;
-        fresh.open = QStringLiteral("123456789");
-        fresh.roll = true;
-        fresh.today = QStringLiteral("1");
-        fresh.total = QStringLiteral("1");
-        fresh.won = QStringLiteral("1");
-        QCOMPARE(readBoard(table.board()), fresh);
+        QCOMPARE(readBoard(table.board()), waiting(QStringLiteral("123456789"), 1, 1, 1));
 
         // and the next game counts on
-        table.playAWinningGame();
+        table.play(kWinningThrows);
         QCOMPARE(table.messages.last(),
                  QStringLiteral(
                      "YOU ARE A WINNER!!!!!   So far, you have won 2 out of a total of 2 games!"));
@@ -86,7 +67,7 @@ private slots:
     void aWonGameWithSoundsOff() {
         Table table;
         table.board().sounds->setChecked(false);
-        table.playAWinningGame();
+        table.play(kWinningThrows);
         QCOMPARE(table.messages.size(), 1);
         QCOMPARE(table.log.count(QStringLiteral("click.wav")), 9);
         QCOMPARE(table.log.size(), 10); // nine clicks and the message, nothing else
@@ -101,7 +82,7 @@ private slots:
     void aWinWithAnUnreadableCountStartsAgainFromOne() {
         Table table;
         table.board().counters.gamesWon->setText(QStringLiteral("lots"));
-        table.playAWinningGame();
+        table.play(kWinningThrows);
         QCOMPARE(table.messages.size(), 1);
         QVERIFY(table.messages.first().contains(QStringLiteral("you have won 1 out of")));
         QCOMPARE(table.board().counters.gamesWon->text(), QStringLiteral("1"));
@@ -154,8 +135,7 @@ private slots:
     void oneOpenTileIsNoWin() {
         Table table;
         const Board &board = table.board();
-        for (int n = 1; n <= 8; ++n)
-            board.tiles.at(n - 1)->setEnabled(false);
+        table.lastTileLeft();
         board.die1->setText(QStringLiteral("2"));
         board.die1->setText(QString());
         QVERIFY(table.messages.isEmpty());

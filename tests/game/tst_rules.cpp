@@ -6,11 +6,8 @@
 #include "seams.h"
 #include "turnflow.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <array>
 #include <cmath>
@@ -74,7 +71,7 @@ double chiSquare(const std::vector<long> &counts) {
 
 class TestRules : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void dieFromFractionCoversOneToSix() {
         QCOMPARE(dieFromFraction(0.0F), 1);
         QCOMPARE(dieFromFraction(std::nextafter(1.0F, 0.0F)), 6);

@@ -1,13 +1,6 @@
 // The turn flow through the real window: scripted dice, recorded sounds, real clicks.
 
-#include "frmmain.h"
-#include "seams.h"
 #include "testwindow.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 
 #include <stdexcept>
 
@@ -23,21 +16,26 @@ struct Table : TestWindow {
         sound.onPlay = [this](const QString &name) { log << QStringLiteral("sound ") + name; };
         onMessage = [this] { log << QStringLiteral("message"); };
     }
-    BoardState state() const { return readBoard(board()); }
-    void roll(int first, int second) {
-        dice.push(first, second);
-        QTest::mouseClick(board().roll, Qt::LeftButton);
+};
+
+// Logs each change of a watched control's availability as it happens.
+struct EnabledWatch : QObject {
+    QStringList &log;
+    explicit EnabledWatch(QStringList &into)
+        : log(into) {}
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const bool on = static_cast<QWidget *>(watched)->isEnabled();
+        if (event->type() == QEvent::EnabledChange)
+            log << watched->objectName() + (on ? QStringLiteral(" on") : QStringLiteral(" off"));
+        return false;
     }
-    void clickTile(int n) { QTest::mouseClick(board().tiles.at(n - 1), Qt::LeftButton); }
-    void newGame() { QTest::mouseClick(board().newGame, Qt::LeftButton); }
-    void setSounds(bool on) { board().sounds->setChecked(on); }
 };
 
 } // namespace
 
 class TestTurnFlow : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void startsWaitingForTheFirstRoll() {
         Table table;
         QCOMPARE(table.state(), waiting(QStringLiteral("123456789")));
@@ -58,18 +56,7 @@ private slots:
         QFETCH(int, second);
         Table table;
         table.roll(first, second);
-
-        BoardState want;
-        want.open = QStringLiteral("123456789");
-        want.die1 = QString::number(first);
-        want.die2 = QString::number(second);
-        want.sum = QString::number(first + second);
-        want.newGame = true;
-        want.faces = QStringLiteral("d1p%1 d2p%2").arg(first).arg(second);
-        want.today = QStringLiteral("0");
-        want.total = QStringLiteral("1"); // the game counts at its first roll
-        want.won = QStringLiteral("0");
-        QCOMPARE(table.state(), want);
+        QCOMPARE(table.state(), holding(first, second)); // the game counts at its first roll
         QCOMPARE(table.sound.names(), QStringList{QStringLiteral("roll.wav")});
         QCOMPARE(table.sound.paths.first(), QStringLiteral("/opt/pipwell/roll.wav"));
     }
@@ -135,8 +122,7 @@ private slots:
 
     void aShutTileStaysShutUntilNewGame() {
         Table table;
-        table.roll(2, 5);
-        table.clickTile(7);
+        table.shut(2, 5, 7);
         table.roll(3, 4); // 7 again: tile 7 is shut and takes no click
         table.clickTile(7);
         QCOMPARE(table.state().open, QStringLiteral("12345689"));
@@ -147,10 +133,8 @@ private slots:
 
     void noMatchLeavesOnlyNewGame() {
         Table table;
-        table.roll(1, 1);
-        table.clickTile(1);
-        table.roll(1, 1);
-        table.clickTile(2);
+        table.shut(1, 1, 1);
+        table.shut(1, 1, 2);
         table.roll(1, 1); // 1, 1 and 2 are all shut now
         const BoardState stuck = table.state();
         QVERIFY(!stuck.roll);
@@ -161,53 +145,44 @@ private slots:
         QCOMPARE(table.state(), stuck);
         QVERIFY(table.messages.isEmpty()); // no lost-game message either
         table.newGame();
-        QCOMPARE(table.state(),
-                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789"), 1, 1));
     }
 
     void newGameResetsTheBoard() {
         Table table;
-        table.roll(1, 2);
-        table.clickTile(1);
-        table.roll(2, 3);
-        table.clickTile(5);
-        table.roll(4, 5);
-        table.clickTile(9);
+        table.shut(1, 2, 1);
+        table.shut(2, 3, 5);
+        table.shut(4, 5, 9);
         table.roll(2, 5);
         table.sound.paths.clear();
         table.newGame();
-        QCOMPARE(table.state(),
-                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789"), 1, 1));
         QCOMPARE(table.sound.names(), QStringList{QStringLiteral("new.wav")});
         QVERIFY(!table.board().newGame->isEnabled());
     }
 
     void soundsOffSilencesRollNewGameButNotTheTile() {
         Table table;
-        table.setSounds(false);
+        table.board().sounds->setChecked(false);
         table.roll(2, 3);
         table.clickTile(4); // no match: nothing
         table.clickTile(5);
         table.roll(6, 6);
         table.newGame();
         QCOMPARE(table.sound.names(), QStringList{QStringLiteral("click.wav")});
-        QCOMPARE(table.state(),
-                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789"), 1, 1));
     }
 
     // A sound system that throws (out of memory, say) costs the sound, not the turn.
     void aFailingSoundLosesNothing() {
         Table table;
         table.sound.onPlay = [](const QString &) { throw std::runtime_error("no sound"); };
-        table.roll(3, 4);
-        table.clickTile(7);
-        BoardState shut =
-            waiting(QStringLiteral("12345689"), QStringLiteral("0"), QStringLiteral("1"));
+        table.shut(3, 4, 7);
+        BoardState shut = waiting(QStringLiteral("12345689"), 0, 1);
         shut.newGame = true;
         QCOMPARE(table.state(), shut);
         table.newGame();
-        QCOMPARE(table.state(),
-                 waiting(QStringLiteral("123456789"), QStringLiteral("1"), QStringLiteral("1")));
+        QCOMPARE(table.state(), waiting(QStringLiteral("123456789"), 1, 1));
         QCOMPARE(table.sound.names(),
                  (QStringList{QStringLiteral("roll.wav"), QStringLiteral("click.wav"),
                               QStringLiteral("new.wav")}));
@@ -231,8 +206,7 @@ private slots:
 
     void resetStatsZeroesCountersOnly() {
         Table table;
-        table.roll(1, 2);
-        table.clickTile(1);
+        table.shut(1, 2, 1);
         table.roll(4, 4);
         table.board().counters.gamesWon->setText(QStringLiteral("7"));
         const BoardState before = table.state();
@@ -294,6 +268,27 @@ private slots:
         table.roll(5, 1); // a second roll empties nothing: the dice are empty already
         QCOMPARE(log.first(), QStringLiteral("sound roll.wav new=1 roll=1"));
         QCOMPARE(log.size(), 4);
+
+        // New Game, with the throw standing: its availability changes and the count too.
+        EnabledWatch watch(log);
+        for (QWidget *control : {board.roll, board.newGame})
+            control->installEventFilter(&watch);
+        for (QWidget *tile : board.tiles)
+            tile->installEventFilter(&watch);
+        QObject::connect(board.counters.gamesToday, &QLineEdit::textChanged, &table.frm,
+                         [&log](const QString &text) { log << QStringLiteral("today=") + text; });
+        log.clear();
+        table.newGame();
+        QCOMPARE(log, (QStringList{
+                          QStringLiteral("sound new.wav new=1 roll=0"),
+                          QStringLiteral("Command6 on"),
+                          QStringLiteral("cmdRoll on"),
+                          QStringLiteral("sum='' d1p5 d2p1"),
+                          QStringLiteral("die1='' d2p1"),
+                          QStringLiteral("die2=''"),
+                          QStringLiteral("cmdReset off"),
+                          QStringLiteral("today=1"),
+                      }));
     }
 
     void rollClearsAnOldThrowBeforeDrawing() {
@@ -320,8 +315,7 @@ private slots:
         QCOMPARE(number->focusPolicy(), Qt::NoFocus);
         // The box, not the tile's position, is what a throw must equal.
         number->setText(QStringLiteral("12"));
-        table.roll(6, 6);
-        table.clickTile(1);
+        table.shut(6, 6, 1);
         QCOMPARE(table.state().open, QStringLiteral("23456789"));
     }
 };

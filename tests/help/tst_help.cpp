@@ -1,44 +1,23 @@
 // Help > About and Help > Instructions, with the desktop's file opener intercepted.
 
-#include "frmmain.h"
 #include "help.h"
-#include "seams.h"
 #include "testwindow.h"
 
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QUrl>
+
+#include <memory>
 
 using namespace pipwell;
 using namespace pipwell::testing;
 
-// Stands in for the desktop: records what it was asked to open.
-class Opener : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 namespace {
 
+// A game under way, to see that Help leaves it alone.
 struct Window : TestWindow {
     explicit Window(const QString &programDir)
         : TestWindow(Shown, programDir) {
-        // a game under way, to see that Help leaves it alone
-        dice.push(3, 4);
-        board().roll->click();
-        board().tiles.at(6)->click();
-        dice.push(2, 2);
-        board().roll->click();
+        underWay();
     }
-    BoardState state() const { return readBoard(board()); }
 };
 
 void touch(const QString &path) {
@@ -51,12 +30,9 @@ void touch(const QString &path) {
 
 class TestHelp : public QObject {
     Q_OBJECT
-private slots:
-    void init() {
-        opener = std::make_unique<Opener>();
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), opener.get(), "open");
-    }
-    void cleanup() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+private Q_SLOTS:
+    void init() { opener = std::make_unique<UrlRecorder>(); }
+    void cleanup() { opener.reset(); }
 
     void aboutMessageText() {
         const QString a = QStringLiteral(
@@ -79,26 +55,13 @@ private slots:
     void aboutBoxLeavesTheGameAlone() {
         Window w(QDir::tempPath());
         const BoardState before = w.state();
-        QString text, title;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        int buttons = 0;
-        QTimer answer;
-        answer.setInterval(20);
-        connect(&answer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                text = box->text();
-                title = box->windowTitle();
-                icon = box->icon();
-                buttons = int(box->buttons().size());
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        answer.start();
+        BoxAnswerer answer;
         w.action("mnuAbout")->trigger();
-        QCOMPARE(text, help::aboutMessage());
-        QCOMPARE(title, QStringLiteral("Quorble For President!!"));
-        QCOMPARE(icon, QMessageBox::Information);
-        QCOMPARE(buttons, 1);
+        const BoxAnswerer::Box box = answer.boxes.value(0);
+        QCOMPARE(box.text, help::aboutMessage());
+        QCOMPARE(box.title, QStringLiteral("Quorble For President!!"));
+        QCOMPARE(box.icon, QMessageBox::Information);
+        QCOMPARE(box.buttons, 1);
         QCOMPARE(w.state(), before);
         QVERIFY(w.sound.paths.size() == 3); // the two rolls and the click, nothing from About
     }
@@ -113,6 +76,17 @@ private slots:
         instructions->trigger();
         const QUrl want = QUrl::fromLocalFile(dir.filePath(QStringLiteral("readme.txt")));
         QCOMPARE(opener->opened, (QList<QUrl>{want, want}));
+        QCOMPARE(w.state(), before);
+
+        // With nothing to open it: no stand-in, and no opener on the PATH (the offscreen
+        // platform opens nothing anyway; on X, Qt would start xdg-open or a browser found there).
+        opener.reset();
+        QTemporaryDir nowhere;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(nowhere.path()));
+        const qint32 result = w.frm.HyperJump(want.toLocalFile());
+        qputenv("PATH", path);
+        QCOMPARE(result, help::kNoAssociation);
         QCOMPARE(w.state(), before);
     }
 
@@ -152,7 +126,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<Opener> opener;
+    std::unique_ptr<UrlRecorder> opener;
 };
 
 QTEST_MAIN(TestHelp)

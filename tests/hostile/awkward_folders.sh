@@ -13,8 +13,8 @@
 set -u
 
 exe=${1:?pipwell}
-# shellcheck source-path=SCRIPTDIR source=lib.sh
-. "$(dirname -- "$0")/lib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/lib.sh
+. "$(dirname -- "$0")/../support/lib.sh"
 need_x
 need_sound_server
 command -v strace >/dev/null || {
@@ -23,24 +23,10 @@ command -v strace >/dev/null || {
 }
 python=/usr/bin/python3
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/pipwell-folders.XXXXXX") || exit 1
-token=$(od -An -N6 -tx1 /dev/urandom | tr -d ' \n')
-marker="/tmp/pwned-$token"
-pid=""
-cleanup() {
-    [ -n "$pid" ] && stop "$pid"
-    rm -rf -- "$tmp"
-    rm -f -- "$marker"
-}
-trap cleanup EXIT
+marker="$tmp/pwned"
 
-# The desktop's opener, first in PATH: Qt starts it directly, without a shell.
-mkdir "$tmp/bin"
-cat >"$tmp/bin/xdg-open" <<'EOF'
-#!/bin/sh
-for arg in "$@"; do printf '%s\n' "$arg"; done >>"$PIPWELL_OPENED"
-EOF
-chmod +x "$tmp/bin/xdg-open"
+# The desktop's opener, first in PATH.
+stand_in_opener "$tmp/bin" || exit 1
 
 places=(
     "with spaces/and  two  spaces"
@@ -114,23 +100,10 @@ for place in "${places[@]}"; do
     fi
     sleep 0.3
     choose "$window" "$HELP_MENU_X"
-    for ((i = 0; i < 100; i++)); do
-        [ -s "$opened" ] && break
-        sleep 0.05
-    done
+    wait_filled "$opened"
     sleep 0.2 # an opener started twice would show by now
     click "$window" "$EXIT_X" "$EXIT_Y"
-    if ! wait_gone "$pid" 10; then
-        fail "$place: still running after Exit"
-        stop "$pid"
-        pid=""
-        continue
-    fi
-    wait "$pid"
-    status=$?
-    pid=""
-    [ "$status" -eq 0 ] || fail "$place: exit status $status"
-    grep -Eq "$FAULTS" "$err" && fail "$place: stderr says: $(cat "$err")"
+    ended_cleanly "$place" "$err" 10 || continue
 
     # Its own intro, and no sound from anywhere else.
     opens=$(opened_paths "$trace")

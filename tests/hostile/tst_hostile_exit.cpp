@@ -5,22 +5,14 @@
 // as the game does, and reports what it saw; the test reads that report, the exit status and
 // everything the program wrote to stderr.
 
-#include "frmmain.h"
-#include "seams.h"
+#include "testwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
@@ -70,9 +62,9 @@ bool pressAccessibly(QObject *object, const QString &childName = {}) {
 bool leave(FrmMain &window, const QString &route) {
     auto *quit = window.findChild<QToolButton *>(QStringLiteral("cmdQuit"));
     auto *file = window.findChild<QMenu *>(QStringLiteral("mnuFile"));
-    if (route == QLatin1String("exit-button"))
+    if (route == QLatin1String("Exit button"))
         return clickAt(quit->mapToGlobal(quit->rect().center()));
-    if (route == QLatin1String("file-exit")) {
+    if (route == QLatin1String("File > Exit")) {
         QMenuBar *bar = window.menuBar();
         if (!clickAt(bar->mapToGlobal(bar->actionGeometry(file->menuAction()).center())))
             return false;
@@ -86,11 +78,11 @@ bool leave(FrmMain &window, const QString &route) {
         auto *exit = window.findChild<QAction *>(QStringLiteral("mnuExit"));
         return clickAt(file->mapToGlobal(file->actionGeometry(exit).center()));
     }
-    if (route == QLatin1String("close-box"))
+    if (route == QLatin1String("close box"))
         return QProcess::execute(wmDeleteHelper(), {QString::number(window.winId())}) == 0;
-    if (route == QLatin1String("reader-exit-button"))
+    if (route == QLatin1String("Exit button, screen reader"))
         return pressAccessibly(quit);
-    if (route == QLatin1String("reader-file-exit"))
+    if (route == QLatin1String("File > Exit, screen reader"))
         return pressAccessibly(file, QStringLiteral("Exit"));
     return false;
 }
@@ -104,11 +96,8 @@ int leaveWhileWinnerBoxOpen(int argc, char **argv, const QString &route) {
     applyDesktopLook();
 
     QTemporaryDir dir; // no sound files: each sound is the default beep, if heard at all
-    ScriptedDice dice;
-    FrmMain::Services services; // the real message box and sound player
-    services.dice = &dice;
-    services.programDir = dir.path();
-    FrmMain window(services);
+    TestWindow w(TestWindow::Hidden, dir.path(), TestWindow::OwnSound | TestWindow::OwnMessageBox);
+    FrmMain &window = w.frm;
     window.loadAndShow();
 
     QStringList report;
@@ -144,9 +133,8 @@ int leaveWhileWinnerBoxOpen(int argc, char **argv, const QString &route) {
             return;
         }
         const Board &board = window.board();
-        for (int n = 1; n <= 8; ++n)
-            board.tiles.at(n - 1)->setEnabled(false);
-        dice.push(4, 5);
+        w.lastTileLeft();
+        w.dice.push(4, 5);
         board.roll->click();
         boxWatch.start();
         board.tiles.at(8)->click();
@@ -174,7 +162,7 @@ int leaveWhileWinnerBoxOpen(int argc, char **argv, const QString &route) {
 
 class TestHostileExit : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server");
@@ -186,11 +174,9 @@ private slots:
 
     void leaveWhileWinnerBoxOpen_data() {
         QTest::addColumn<QString>("route");
-        QTest::newRow("Exit button") << QStringLiteral("exit-button");
-        QTest::newRow("File > Exit") << QStringLiteral("file-exit");
-        QTest::newRow("close box") << QStringLiteral("close-box");
-        QTest::newRow("Exit button, screen reader") << QStringLiteral("reader-exit-button");
-        QTest::newRow("File > Exit, screen reader") << QStringLiteral("reader-file-exit");
+        for (const char *route : {"Exit button", "File > Exit", "close box",
+                                  "Exit button, screen reader", "File > Exit, screen reader"})
+            QTest::newRow(route) << QString::fromLatin1(route);
     }
     void leaveWhileWinnerBoxOpen() {
         QFETCH(QString, route);
@@ -220,12 +206,7 @@ private slots:
                  TurnFlow::winnerMessage(QStringLiteral("1"), QStringLiteral("1")));
         QCOMPARE(report.value(QStringLiteral("left")), QStringLiteral("yes"));
         // The win was counted and the next game set up, whichever way the player left.
-        BoardState won;
-        won.open = QStringLiteral("123456789");
-        won.roll = true;
-        won.today = QStringLiteral("1");
-        won.total = QStringLiteral("1");
-        won.won = QStringLiteral("1");
+        const BoardState won = waiting(QStringLiteral("123456789"), 1, 1, 1);
         QCOMPARE(report.value(QStringLiteral("board")), won.describe());
         // Nothing that points at a fault while the program ends.
         static const QRegularExpression fault(

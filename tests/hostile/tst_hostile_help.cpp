@@ -3,31 +3,16 @@
 // text to show, and handing it over only makes the desktop open a file manager, hang an
 // editor on the pipe or show a permission error. The game itself must not change either way.
 
-#include "frmmain.h"
+#include "help.h"
 #include "hostile.h"
-#include "seams.h"
+#include "testwindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
 
 #include <sys/stat.h>
 
 using namespace pipwell;
 using namespace pipwell::testing;
-
-// Stands in for the desktop: records what it was asked to open.
-class Desktop : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 namespace {
 
@@ -59,24 +44,25 @@ bool plantReadme(const QDir &dir, Readme kind) {
 
 } // namespace
 
-class TestHostileHelp : public QObject {
+class TestHostileHelp : public DesignedLook {
     Q_OBJECT
-private slots:
-    void initTestCase() { applyDesktopLook(); }
-
+private Q_SLOTS:
     void instructionsOpenOnlyAReadableFile_data() {
         QTest::addColumn<Readme>("kind");
         QTest::addColumn<bool>("handedOver");
-        QTest::newRow("folder") << Readme::Folder << false;
-        QTest::newRow("no read permission") << Readme::Unreadable << false;
-        QTest::newRow("fifo") << Readme::Fifo << false;
-        QTest::newRow("dangling symlink") << Readme::DanglingLink << false;
+        QTest::addColumn<qint32>("result"); // what HyperJump tells its caller
+        QTest::newRow("folder") << Readme::Folder << false << help::kFileNotFound;
+        QTest::newRow("no read permission") << Readme::Unreadable << false << help::kAccessDenied;
+        QTest::newRow("fifo") << Readme::Fifo << false << help::kFileNotFound;
+        QTest::newRow("dangling symlink") << Readme::DanglingLink << false << help::kFileNotFound;
         // Also shows that the desktop stand-in sees what is handed over.
-        QTest::newRow("symlink to the instructions") << Readme::LinkToFile << true;
+        QTest::newRow("symlink to the instructions")
+            << Readme::LinkToFile << true << help::kOpenedOk;
     }
     void instructionsOpenOnlyAReadableFile() {
         QFETCH(Readme, kind);
         QFETCH(bool, handedOver);
+        QFETCH(qint32, result);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QVERIFY(plantReadme(QDir(dir.path()), kind));
@@ -84,29 +70,14 @@ private slots:
         if (kind == Readme::Unreadable && canRead(readme))
             PIPWELL_RERUN_WITHOUT_READ_OVERRIDE("instructionsOpenOnlyAReadableFile");
 
-        Desktop desktop;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
-        ScriptedDice dice;
-        RecordingSound sound;
-        FrmMain::Services services;
-        services.dice = &dice;
-        services.sound = &sound;
-        services.programDir = dir.path();
-        QStringList announced;
-        services.announce = [&](const QString &text) { announced << text; };
-        FrmMain frm(services);
-        frm.show();
-        // A game under way: one tile shut, dice on the table.
-        dice.push(2, 6);
-        frm.board().roll->click();
-        frm.board().tiles.at(7)->click();
-        dice.push(1, 3);
-        frm.board().roll->click();
+        UrlRecorder desktop;
+        TestWindow w(TestWindow::Shown, dir.path());
+        FrmMain &frm = w.frm;
+        w.underWay();
         const BoardState before = readBoard(frm.board());
-        const QStringList soundsBefore = sound.names();
+        const QStringList soundsBefore = w.sound.names();
 
-        frm.findChild<QAction *>(QStringLiteral("mnuInstructions"))->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        w.action("mnuInstructions")->trigger();
 
         if (handedOver) {
             QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(readme)});
@@ -114,9 +85,10 @@ private slots:
             QCOMPARE(desktop.opened, QList<QUrl>{});
         }
         QCOMPARE(readBoard(frm.board()), before);
-        QCOMPARE(sound.names(), soundsBefore);
-        QVERIFY(announced.isEmpty());
+        QCOMPARE(w.sound.names(), soundsBefore);
+        QVERIFY(w.messages.isEmpty());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(frm.HyperJump(readme), result);
     }
 };
 

@@ -3,22 +3,11 @@
 // server gone, and once a server is back each sound either plays again or returns at once.
 // The test runs a private server of its own, so that killing it disturbs no other test.
 
-#include "frmmain.h"
 #include "playsoundfile.h"
 #include "privateserver.h"
-#include "seams.h"
-#include "soundfixtures.h"
+#include "testwindow.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-
-#include <csignal>
-#include <functional>
-#include <memory>
-#include <utility>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -27,79 +16,54 @@ namespace {
 
 constexpr qint64 kSlackMs = 1500;
 
-PrivateServer *server = nullptr;
-QString serverProblem;
-
-qint64 timed(const std::function<void()> &handler) {
-    QElapsedTimer clock;
-    clock.start();
-    handler();
-    return clock.elapsed();
-}
-
 } // namespace
 
-class TestHostileServerKill : public QObject {
+class TestHostileServerKill : public DesignedLook {
     Q_OBJECT
-private slots:
+    PrivateServer server;
+
+private Q_SLOTS:
     void initTestCase() {
+        const QString serverProblem = server.start();
         if (!serverProblem.isEmpty())
             QSKIP(qPrintable(serverProblem));
         if (!soundServerAnswers())
             QSKIP("No sound server answers");
-        applyDesktopLook();
     }
 
     void serverKilledDuringRoll() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString roll = dir.filePath(QStringLiteral("roll.wav"));
         constexpr qint64 rollMs = 4000;
         constexpr qint64 shortMs = 300;
-        QVERIFY(writeTone(roll, rollMs / 1000.0));
-        for (const char *name : {"new", "click", "tada", "applause"}) {
-            QVERIFY(writeTone(dir.filePath(QString::fromLatin1(name) + QStringLiteral(".wav")),
-                              shortMs / 1000.0));
-        }
-        ScriptedDice dice;
-        QStringList announced;
-        FrmMain::Services services; // the real sound player
-        services.dice = &dice;
-        services.programDir = dir.path();
-        services.announce = [&](const QString &text) { announced << text; };
-        FrmMain frm(services);
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        const Board &board = frm.board();
+        constexpr double shortS = shortMs / 1000.0;
+        SoundingWindow w({{"roll.wav", rollMs / 1000.0},
+                          {"new.wav", shortS},
+                          {"click.wav", shortS},
+                          {"tada.wav", shortS},
+                          {"applause.wav", shortS}});
+        QVERIFY(w.dir.isValid() && w.written);
+        const QString roll = w.file(QStringLiteral("roll.wav"));
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frm));
+        ScriptedDice &dice = w.dice;
+        const Board &board = w.board();
 
         bool killed = false;
-        QTimer::singleShot(600, &frm, [&] {
-            server->kill();
+        QTimer::singleShot(600, &w.frm, [&] {
+            server.kill();
             killed = true;
         });
         dice.push(2, 5);
-        const qint64 rolled = timed([&] { board.roll->click(); });
+        const qint64 rolled = msTaken([&] { board.roll->click(); });
         QVERIFY(killed);
         QVERIFY2(rolled <= rollMs + 1000 + kSlackMs,
                  qPrintable(QStringLiteral("Roll took %1 ms").arg(rolled)));
-        BoardState want;
-        want.open = QStringLiteral("123456789");
-        want.die1 = QStringLiteral("2");
-        want.die2 = QStringLiteral("5");
-        want.sum = QStringLiteral("7");
-        want.newGame = true;
-        want.faces = QStringLiteral("d1p2 d2p5");
-        want.today = QStringLiteral("0");
-        want.total = QStringLiteral("1");
-        want.won = QStringLiteral("0");
-        QCOMPARE(readBoard(board), want);
+        QCOMPARE(readBoard(board), holding(2, 5));
 
         // A sound either plays to its end or returns at once (well under its length);
         // never held longer than its length plus one second.
         QStringList timings{QStringLiteral("Roll %1 ms").arg(rolled)};
         QStringList problems;
         auto check = [&](const QString &what, int sounds, const std::function<void()> &handler) {
-            const qint64 elapsed = timed(handler);
+            const qint64 elapsed = msTaken(handler);
             timings << QStringLiteral("%1 %2 ms").arg(what).arg(elapsed);
             const bool atOnce = elapsed < shortMs / 2;
             const bool played = elapsed >= sounds * shortMs;
@@ -119,14 +83,13 @@ private slots:
         QCOMPARE(readBoard(board).open, QStringLiteral("123456789"));
 
         // A server back at the same place.
-        const QString restarted = server->start();
+        const QString restarted = server.start();
         QVERIFY2(restarted.isEmpty(), qPrintable(restarted));
-        for (int n = 1; n <= 8; ++n)
-            board.tiles.at(n - 1)->setEnabled(false);
+        w.lastTileLeft();
         dice.push(4, 5);
         check(QStringLiteral("Roll, server back"), 1, [&] { board.roll->click(); });
         check(QStringLiteral("winning tile, server back"), 4, [&] { board.tiles.at(8)->click(); });
-        QCOMPARE(announced,
+        QCOMPARE(w.messages,
                  QStringList{TurnFlow::winnerMessage(QStringLiteral("1"), QStringLiteral("2"))});
         QCOMPARE(readBoard(board).open, QStringLiteral("123456789"));
         QCOMPARE(readBoard(board).won, QStringLiteral("1"));
@@ -136,21 +99,6 @@ private slots:
     }
 };
 
-// libpulse occasionally asserts while the process exits (more so once its server has been
-// killed); leave without running exit handlers once the results are out.
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        QTemporaryDir folder;
-        PrivateServer privateServer(folder.path());
-        serverProblem = privateServer.start();
-        server = &privateServer;
-        TestHostileServerKill test;
-        status = QTest::qExec(&test, argc, argv);
-        server = nullptr;
-    }
-    exitSkippingHandlers(status);
-}
+PIPWELL_TEST_MAIN_LEAVING(QApplication, TestHostileServerKill)
 
 #include "tst_hostile_serverkill.moc"

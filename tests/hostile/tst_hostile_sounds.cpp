@@ -3,24 +3,13 @@
 // as the rules say. Run with a sound server (every sound is played or replaced by the default
 // beep) and without one (everything is silent and at once).
 
-#include "frmmain.h"
 #include "hostile.h"
 #include "pcm.h"
 #include "playsoundfile.h"
-#include "seams.h"
 #include "soundfixtures.h"
+#include "testwindow.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <sys/stat.h>
-
-#include <functional>
-#include <memory>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -90,13 +79,8 @@ bool plant(const QDir &dir, const QString &name, Kind kind) {
     case Kind::RandomBytes:
         return writeBytes(path, noiseBytes(8192, quint32(qHash(name))));
     case Kind::TruncatedHeader: {
-        const QString whole = dir.filePath(name + QStringLiteral(".whole"));
-        QFile source(whole);
-        if (!writeTone(whole, 0.2) || !source.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray head = source.read(30); // cut inside the format chunk
-        source.remove();
-        return writeBytes(path, head);
+        const QByteArray head = cutTone(30); // cut inside the format chunk
+        return head.size() == 30 && writeBytes(path, head);
     }
     case Kind::GigabyteHeader: {
         QByteArray bytes = wavHeader(1, 44100, 0xFFFFFFF0u, 0xFFFFFFF0u);
@@ -109,33 +93,16 @@ bool plant(const QDir &dir, const QString &name, Kind kind) {
     case Kind::Surround96k:
         return writeTone(path, kSurroundSeconds, 96000, 8, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
     case Kind::Directory:
-        return QDir().mkpath(path);
+        return makeOdd(path, Odd::Directory);
     case Kind::Unreadable:
         return writeTone(path, 0.3) && QFile::setPermissions(path, QFileDevice::Permissions());
     case Kind::Fifo:
-        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-    case Kind::SymlinkLoop: {
-        const QString other = path + QStringLiteral(".loop");
-        return QFile::link(other, path) && QFile::link(path, other);
-    }
+        return makeOdd(path, Odd::Fifo);
+    case Kind::SymlinkLoop:
+        return makeOdd(path, Odd::SymlinkLoop);
     }
     return false;
 }
-
-struct Table {
-    ScriptedDice dice;
-    QStringList announced;
-    std::unique_ptr<FrmMain> window;
-
-    explicit Table(const QString &programDir) {
-        FrmMain::Services services;
-        services.dice = &dice;
-        services.programDir = programDir; // the sound player is the real one
-        services.announce = [this](const QString &text) { announced << text; };
-        window = std::make_unique<FrmMain>(services);
-    }
-    const Board &board() const { return window->board(); }
-};
 
 // Times one handler and checks it against its sounds' lengths; problems are collected so
 // that one slow step does not hide what the others did.
@@ -147,10 +114,7 @@ public:
     void step(const QString &what, int sounds, const Length &length,
               const std::function<void()> &handler) {
         QSignalSpy ended(SoundEvents::instance(), &SoundEvents::allSoundsEnded);
-        QElapsedTimer clock;
-        clock.start();
-        handler();
-        const qint64 elapsed = clock.elapsed();
+        const qint64 elapsed = msTaken(handler);
         timings << QStringLiteral("%1 %2 ms").arg(what).arg(elapsed);
         if (ended.count() != sounds) {
             problems << QStringLiteral("%1 played %2 sounds, not %3")
@@ -182,15 +146,14 @@ private:
 
 } // namespace
 
-class TestHostileSounds : public QObject {
+class TestHostileSounds : public DesignedLook {
     Q_OBJECT
 
 private:
     bool serverUp = false;
 
-private slots:
+private Q_SLOTS:
     void initTestCase() {
-        applyDesktopLook();
         serverUp = soundServerAnswers();
         if (expectNoServer()) {
             QVERIFY2(!serverUp, "a sound server answered although none should be reachable");
@@ -224,49 +187,35 @@ private slots:
             PIPWELL_RERUN_WITHOUT_READ_OVERRIDE("handlersComplete");
 
         const Length length = lengthOf(kind);
-        Table table(dir.path());
+        TestWindow table(TestWindow::Hidden, dir.path(), TestWindow::OwnSound);
         const Board &board = table.board();
         Stopwatch watch(serverUp);
 
-        watch.step(QStringLiteral("start-up"), 1, length, [&] { table.window->loadAndShow(); });
-        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), QStringLiteral("0"),
-                                           QStringLiteral("0"), QStringLiteral("0")));
+        watch.step(QStringLiteral("start-up"), 1, length, [&] { table.frm.loadAndShow(); });
+        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789")));
 
         table.dice.push(3, 4);
         watch.step(QStringLiteral("Roll"), 1, length, [&] { board.roll->click(); });
-        BoardState rolled = waiting(QStringLiteral("123456789"), QStringLiteral("0"),
-                                    QStringLiteral("1"), QStringLiteral("0"));
-        rolled.die1 = QStringLiteral("3");
-        rolled.die2 = QStringLiteral("4");
-        rolled.sum = QStringLiteral("7");
-        rolled.roll = false;
-        rolled.newGame = true;
-        rolled.faces = QStringLiteral("d1p3 d2p4");
-        QCOMPARE(readBoard(board), rolled);
+        QCOMPARE(readBoard(board), holding(3, 4));
 
         watch.step(QStringLiteral("tile 7"), 1, length, [&] { board.tiles.at(6)->click(); });
-        BoardState shut = waiting(QStringLiteral("123456789"), QStringLiteral("0"),
-                                  QStringLiteral("1"), QStringLiteral("0"));
+        BoardState shut = waiting(QStringLiteral("123456789"), 0, 1);
         shut.open = QStringLiteral("12345689");
         shut.newGame = true;
         QCOMPARE(readBoard(board), shut);
 
         watch.step(QStringLiteral("New Game"), 1, length, [&] { board.newGame->click(); });
-        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), QStringLiteral("1"),
-                                           QStringLiteral("1"), QStringLiteral("0")));
+        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), 1, 1));
 
-        // A game down to its last tile.
-        for (int n = 1; n <= 8; ++n)
-            board.tiles.at(n - 1)->setEnabled(false);
+        table.lastTileLeft();
         table.dice.push(4, 5);
         watch.step(QStringLiteral("last Roll"), 1, length, [&] { board.roll->click(); });
         QCOMPARE(board.sum->text(), QStringLiteral("9"));
         // The click, the two sounds of the win, and New Game's.
         watch.step(QStringLiteral("winning tile"), 4, length, [&] { board.tiles.at(8)->click(); });
-        QCOMPARE(table.announced,
+        QCOMPARE(table.messages,
                  QStringList{TurnFlow::winnerMessage(QStringLiteral("1"), QStringLiteral("2"))});
-        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), QStringLiteral("2"),
-                                           QStringLiteral("2"), QStringLiteral("1")));
+        QCOMPARE(readBoard(board), waiting(QStringLiteral("123456789"), 2, 2, 1));
         QVERIFY(table.dice.exhausted());
         QVERIFY(!soundPlaying());
         qInfo("%s", qPrintable(watch.timings.join(QStringLiteral(", "))));
@@ -275,11 +224,8 @@ private slots:
 
     // A long sound is played to its end, and no longer than its length plus one second.
     void minuteLongRoll() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QVERIFY(writeTone(dir.filePath(QStringLiteral("roll.wav")), 60.0));
-        Table table(dir.path());
-        table.window->show();
+        SoundingWindow table({{"roll.wav", 60.0}});
+        QVERIFY(table.dir.isValid() && table.written);
         const Board &board = table.board();
         table.dice.push(2, 3);
         Stopwatch watch(serverUp);
@@ -291,16 +237,6 @@ private slots:
     }
 };
 
-// Leaves without running exit handlers once the results are out: libpulse occasionally
-// asserts while a test program exits.
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        TestHostileSounds test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    exitSkippingHandlers(status);
-}
+PIPWELL_TEST_MAIN_LEAVING(QApplication, TestHostileSounds)
 
 #include "tst_hostile_sounds.moc"

@@ -2,13 +2,7 @@
 // between must not make that late click run a button that has become unavailable meanwhile:
 // found by random play with a player who does not wait.
 
-#include "frmmain.h"
-#include "seams.h"
 #include "testwindow.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTest>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -28,10 +22,25 @@ struct Table : TestWindow {
 
 } // namespace
 
-class TestLateClick : public QObject {
+class TestLateClick : public DesignedLook {
     Q_OBJECT
-private slots:
-    void initTestCase() { applyDesktopLook(); }
+private Q_SLOTS:
+    void oneNewGameForAltNAndAWinningClick() {
+        Table table;
+        QVERIFY(QTest::qWaitForWindowActive(&table.frm));
+        const Board &board = table.board();
+        table.lastTileLeft();
+        table.roll(4, 5);
+        table.sound.paths.clear();
+
+        QTest::keyClick(table.frm.windowHandle(), Qt::Key_N, Qt::AltModifier);
+        table.click(board.tiles.at(8)); // the last tile wins, and the win starts a new game
+        Table::letLateClicksLand();
+
+        QCOMPARE(table.messages.size(), 1);
+        QCOMPARE(board.counters.gamesToday->text(), QStringLiteral("1"));
+        QCOMPARE(table.sound.names().count(QStringLiteral("new.wav")), 1);
+    }
 
     void oneThrowForAKeyAndAClickOnRoll_data() {
         QTest::addColumn<int>("key");
@@ -57,25 +66,6 @@ private slots:
         QCOMPARE(readBoard(board).sum, QStringLiteral("5"));
         QCOMPARE(table.sound.names(), QStringList{QStringLiteral("roll.wav")});
         QVERIFY(!table.dice.exhausted());
-    }
-
-    void oneNewGameForAltNAndAWinningClick() {
-        Table table;
-        QVERIFY(QTest::qWaitForWindowActive(&table.frm));
-        const Board &board = table.board();
-        for (int n = 1; n <= 8; ++n)
-            board.tiles.at(n - 1)->setEnabled(false);
-        table.dice.push(4, 5);
-        table.click(board.roll);
-        table.sound.paths.clear();
-
-        QTest::keyClick(table.frm.windowHandle(), Qt::Key_N, Qt::AltModifier);
-        table.click(board.tiles.at(8)); // the last tile wins, and the win starts a new game
-        Table::letLateClicksLand();
-
-        QCOMPARE(table.messages.size(), 1);
-        QCOMPARE(board.counters.gamesToday->text(), QStringLiteral("1"));
-        QCOMPARE(table.sound.names().count(QStringLiteral("new.wav")), 1);
     }
 };
 

@@ -11,26 +11,13 @@
 // popups and honours modality, as for a player's mouse.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "frmmain.h"
 #include "help.h"
-#include "seams.h"
+#include "testwindow.h"
 #include "turnflow.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 #include <functional>
@@ -64,14 +51,6 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QSt
         return;
     passOn(type, context, text);
 }
-
-// Stands in for the desktop's file viewer: remembers what Help > Instructions asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void open(const QUrl &url) { opened << url; }
-    QList<QUrl> opened;
-};
 
 // The counters are plain whole numbers in this run (Reset Stats cannot be chosen).
 int counter(const QString &text) {
@@ -107,26 +86,18 @@ public:
     Player(quint32 seed, QString programDir)
         : rng_(seed)
         , programDir_(std::move(programDir)) {
-        aboutCloser_.setInterval(5);
-        QObject::connect(&aboutCloser_, &QTimer::timeout, &aboutCloser_, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box == nullptr)
-                return;
+        aboutCloser_.onBox = [this](QMessageBox *box) {
             ++eventAboutBoxes_;
-            if (box->windowTitle() != help::aboutTitle)
+            if (box->windowTitle() != help::aboutTitle())
                 violation(QStringLiteral("a modal box other than About: ") + box->windowTitle());
-            box->button(QMessageBox::Ok)->click();
-        });
-        aboutCloser_.start();
+        };
         const QStringList trace =
             qEnvironmentVariable("PIPWELL_RANDOMPLAY_TRACE").split(QLatin1Char(','));
         if (trace.size() == 2) {
             traceFrom_ = trace.at(0).toLongLong();
             traceTo_ = trace.at(1).toLongLong();
         }
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls_, "open");
     }
-    ~Player() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
     void run(qint64 events) {
         openWindow();
@@ -211,10 +182,7 @@ private:
             violation(QStringLiteral("start-up played ") + t.sound.names().join(QLatin1Char(' ')));
         t.sound.paths.clear();
         t.log.clear();
-        BoardState start;
-        start.open = QStringLiteral("123456789");
-        start.roll = true;
-        start.today = start.total = start.won = QStringLiteral("0");
+        const BoardState start = waiting(QStringLiteral("123456789"));
         if (readBoard(t.board()) != start)
             violation(QStringLiteral("start-up board ") + readBoard(t.board()).describe());
         if (!t.board().sounds->isChecked())
@@ -755,7 +723,7 @@ private:
     QString programDir_;
     std::unique_ptr<Table> table_;
     UrlRecorder urls_;
-    QTimer aboutCloser_;
+    BoxAnswerer aboutCloser_{5};
     int eventAboutBoxes_ = 0;
     bool starting_ = false;
     bool rolledSinceNewGame_ = false;
@@ -771,11 +739,10 @@ private:
 
 } // namespace
 
-class TestRandomPlay : public QObject {
+class TestRandomPlay : public DesignedLook {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void initTestCase() {
-        applyDesktopLook();
         // Closing the last window must not end the run; new windows follow.
         QApplication::setQuitOnLastWindowClosed(false);
     }

@@ -3,16 +3,6 @@
 #include "pcm.h"
 #include "soundfixtures.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cmath>
-
 using namespace pipwell::sound;
 using namespace pipwell::testing;
 
@@ -49,14 +39,9 @@ double pitchOf(const Pcm &pcm, int channel) {
 
 } // namespace
 
-class TestSoundDecode : public QObject {
+class TestSoundDecode : public QObject, SoundFolder {
     Q_OBJECT
-
-private:
-    QTemporaryDir dir;
-    QString file(const QString &name) const { return dir.filePath(name); }
-
-private slots:
+private Q_SLOTS:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
     void decodesFormatsToSixteenBit_data() {
@@ -76,7 +61,8 @@ private slots:
         QFETCH(int, format);
         QFETCH(int, rate);
         QFETCH(int, channels);
-        const QString path = file(QStringLiteral("tone-%1.snd").arg(QTest::currentDataTag()));
+        const QString path =
+            file(QStringLiteral("tone-%1.snd").arg(QString::fromUtf8(QTest::currentDataTag())));
         QVERIFY(writeTone(path, 0.25, rate, channels, format, 0.5, 440.0));
 
         const std::optional<Pcm> pcm = decodeSoundFile(path);
@@ -177,30 +163,14 @@ private slots:
 
         QTest::newRow("missing") << file(QStringLiteral("nothing-here.wav"));
         QTest::newRow("empty path") << QString();
-
-        const QString empty = file(QStringLiteral("empty.wav"));
-        QVERIFY(writeBytes(empty, {}));
-        QTest::newRow("zero bytes") << empty;
-
-        const QString garbage = file(QStringLiteral("noise.wav"));
-        QVERIFY(writeBytes(garbage, noiseBytes(4096, 20240613)));
-        QTest::newRow("random bytes") << garbage;
-
-        const QString whole = file(QStringLiteral("whole.wav"));
-        QVERIFY(writeTone(whole, 0.1));
-        QFile source(whole);
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        const QString truncated = file(QStringLiteral("truncated.wav"));
-        QVERIFY(writeBytes(truncated, source.read(20)));
-        QTest::newRow("truncated header") << truncated;
-
-        const QString headerOnly = file(QStringLiteral("header-only.wav"));
-        QVERIFY(writeBytes(headerOnly, wavHeader(1, 44100, 0, 36)));
-        QTest::newRow("no frames") << headerOnly;
-
-        const QString noChannels = file(QStringLiteral("no-channels.wav"));
-        QVERIFY(writeBytes(noChannels, wavHeader(0, 44100, 4, 40) + QByteArray(4, '\1')));
-        QTest::newRow("zero channels") << noChannels;
+        QVERIFY(row("zero bytes", QStringLiteral("empty.wav"), QByteArray()));
+        QVERIFY(row("random bytes", QStringLiteral("noise.wav"), noiseBytes(4096, 20240613)));
+        const QByteArray cut = cutTone(20);
+        QCOMPARE(cut.size(), 20);
+        QVERIFY(row("truncated header", QStringLiteral("truncated.wav"), cut));
+        QVERIFY(row("no frames", QStringLiteral("header-only.wav"), wavHeader(1, 44100, 0, 36)));
+        QVERIFY(row("zero channels", QStringLiteral("no-channels.wav"),
+                    wavHeader(0, 44100, 4, 40) + QByteArray(4, '\1')));
 
         const QString slow = file(QStringLiteral("slow.wav"));
         QVERIFY(writeTone(slow, 0.5, kMinSampleRate / 2));
@@ -210,21 +180,10 @@ private slots:
         QVERIFY(writeTone(fast, 0.1, 384000));
         QTest::newRow("rate too high") << fast;
 
-        const QString folder = file(QStringLiteral("folder.wav"));
-        QVERIFY(QDir().mkpath(folder));
-        QTest::newRow("directory") << folder;
-
-        const QString fifo = file(QStringLiteral("fifo.wav"));
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QTest::newRow("fifo without writer") << fifo;
-
+        QVERIFY(row("directory", QStringLiteral("folder.wav"), Odd::Directory));
+        QVERIFY(row("fifo without writer", QStringLiteral("fifo.wav"), Odd::Fifo));
         QTest::newRow("character device") << QStringLiteral("/dev/zero");
-
-        const QString loopA = file(QStringLiteral("loop-a.wav"));
-        const QString loopB = file(QStringLiteral("loop-b.wav"));
-        QVERIFY(QFile::link(loopB, loopA));
-        QVERIFY(QFile::link(loopA, loopB));
-        QTest::newRow("symlink loop") << loopA;
+        QVERIFY(row("symlink loop", QStringLiteral("loop-a.wav"), Odd::SymlinkLoop));
     }
     void rejectsWhatCannotBePlayed() {
         QFETCH(QString, path);

@@ -5,20 +5,17 @@
 #include "soundfixtures.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace pipwell::testing;
 
-class TestSoundNoServer : public QObject {
+class TestSoundNoServer : public QObject, SoundFolder {
     Q_OBJECT
+public:
+    // Before anything connects. Debian keeps /nonexistent from existing.
+    TestSoundNoServer() { qputenv("PULSE_SERVER", "unix:/nonexistent/pipwell-test/native"); }
 
-private:
-    QTemporaryDir dir;
-
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QVERIFY2(!soundServerAnswers(),
@@ -36,10 +33,7 @@ private slots:
     void returnsAtOnce() {
         QFETCH(QString, path);
         QSignalSpy ended(pipwell::SoundEvents::instance(), &pipwell::SoundEvents::allSoundsEnded);
-        QElapsedTimer clock;
-        clock.start();
-        PlaySoundFile(path);
-        const qint64 elapsed = clock.elapsed();
+        const qint64 elapsed = msTaken([&] { PlaySoundFile(path); });
         // Playing the three-second tone would block for all of it; the rest is slack for a busy
         // machine.
         QVERIFY2(elapsed < 2000, qPrintable(QStringLiteral("blocked %1 ms").arg(elapsed)));
@@ -48,19 +42,6 @@ private slots:
     }
 };
 
-// The sound server is pointed at a socket that does not exist before anything connects;
-// the exit skips libpulse's exit handlers, which occasionally assert in test programs.
-int main(int argc, char **argv) {
-    // Debian keeps /nonexistent from existing.
-    qputenv("PULSE_SERVER", "unix:/nonexistent/pipwell-test/native");
-    QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        // Destroyed before the exit, which runs no destructors, to clean up its files.
-        TestSoundNoServer test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    exitSkippingHandlers(status);
-}
+PIPWELL_TEST_MAIN_LEAVING(QCoreApplication, TestSoundNoServer)
 
 #include "tst_sound_noserver.moc"

@@ -8,18 +8,10 @@
 #include "soundplayer.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cmath>
+#include <optional>
 
 using namespace pipwell::testing;
 
@@ -27,8 +19,15 @@ namespace {
 
 // What the capture holds, in 5 ms windows whose RMS level is above a faint threshold.
 struct Heard {
-    int loudMs = 0; // total length of the loud windows
-    int spanMs = 0; // from the start of the first loud window to the end of the last
+    int loudMs = 0;       // total length of the loud windows
+    int spanMs = 0;       // from the start of the first loud window to the end of the last
+    qint64 blockedMs = 0; // how long the sound held its caller
+    QString report() const {
+        return QStringLiteral("blocked %1 ms; heard %2 ms loud within %3 ms")
+            .arg(blockedMs)
+            .arg(loudMs)
+            .arg(spanMs);
+    }
 };
 
 constexpr int kWindowMs = 5;
@@ -64,31 +63,25 @@ bool startListening(SinkCapture &capture) {
     return true;
 }
 
-// Lets the tail of what was played arrive first.
-Heard stopListening(SinkCapture &capture) {
-    settle(capture, nowMs() + 300);
-    const std::vector<qint16> samples = capture.samples();
+// What the sink played while `play` ran; nothing when it could not be recorded.
+std::optional<Heard> listenWhile(const std::function<void()> &play) {
+    SinkCapture capture;
+    if (!startListening(capture))
+        return std::nullopt;
+    const qint64 blockedMs = msTaken(play);
+    settle(capture, nowMs() + 300); // the tail of what was played arrives first
+    Heard heard = listenTo(capture.samples());
     capture.stop();
-    return listenTo(samples);
-}
-
-QString describe(const Heard &heard, qint64 elapsedMs) {
-    return QStringLiteral("blocked %1 ms; heard %2 ms loud within %3 ms")
-        .arg(elapsedMs)
-        .arg(heard.loudMs)
-        .arg(heard.spanMs);
+    heard.blockedMs = blockedMs;
+    qInfo().noquote() << heard.report();
+    return heard;
 }
 
 } // namespace
 
-class TestSoundPlayback : public QObject {
+class TestSoundPlayback : public QObject, SoundFolder {
     Q_OBJECT
-
-private:
-    QTemporaryDir dir;
-    QString file(const QString &name) const { return dir.filePath(name); }
-
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir.isValid());
         if (!soundServerAnswers())
@@ -114,26 +107,22 @@ private slots:
         QVERIFY(writeTone(sound, seconds, rate, channels));
         const int lengthMs = int(std::lround(seconds * 1000));
 
-        SinkCapture capture;
-        QVERIFY(startListening(capture));
-        QElapsedTimer clock;
-        clock.start();
-        if (throughPlayer) {
-            pipwell::SystemSoundPlayer player;
-            static_cast<pipwell::SoundPlayer &>(player).play(sound);
-        } else {
-            PlaySoundFile(sound);
-        }
-        const qint64 elapsed = clock.elapsed();
-        const Heard heard = stopListening(capture);
-        const QString report = describe(heard, elapsed);
-        qInfo().noquote() << report;
-        QVERIFY2(elapsed >= lengthMs * 9 / 10, qPrintable(report));
-        QVERIFY2(elapsed < lengthMs + 1500, qPrintable(report));
+        const std::optional<Heard> heard = listenWhile([&] {
+            if (throughPlayer) {
+                pipwell::SystemSoundPlayer player;
+                static_cast<pipwell::SoundPlayer &>(player).play(sound);
+            } else {
+                PlaySoundFile(sound);
+            }
+        });
+        QVERIFY(heard);
+        const QString report = heard->report();
+        QVERIFY2(heard->blockedMs >= lengthMs * 9 / 10, qPrintable(report));
+        QVERIFY2(heard->blockedMs < lengthMs + 1500, qPrintable(report));
         // All of the tone, in one piece, and only once; a cut-off tail shows as missing
         // milliseconds at the end.
-        QVERIFY2(heard.loudMs >= std::max(lengthMs * 9 / 10, lengthMs - 20), qPrintable(report));
-        QVERIFY2(heard.spanMs <= lengthMs + 30, qPrintable(report));
+        QVERIFY2(heard->loudMs >= std::max(lengthMs * 9 / 10, lengthMs - 20), qPrintable(report));
+        QVERIFY2(heard->spanMs <= lengthMs + 30, qPrintable(report));
     }
 
     void unplayableFilePlaysDefaultSound_data() {
@@ -141,44 +130,23 @@ private slots:
         QVERIFY(dir.isValid());
 
         QTest::newRow("missing") << file(QStringLiteral("absent.wav"));
-
-        const QString empty = file(QStringLiteral("empty.wav"));
-        QVERIFY(writeBytes(empty, {}));
-        QTest::newRow("zero bytes") << empty;
-
-        const QString garbage = file(QStringLiteral("noise.wav"));
-        QVERIFY(writeBytes(garbage, noiseBytes(8192, 7)));
-        QTest::newRow("random bytes") << garbage;
-
-        const QString truncated = file(QStringLiteral("truncated.wav"));
-        QVERIFY(writeBytes(truncated, wavHeader(1, 44100, 88200, 88236).left(24)));
-        QTest::newRow("truncated header") << truncated;
-
-        const QString folder = file(QStringLiteral("folder.wav"));
-        QVERIFY(QDir().mkpath(folder));
-        QTest::newRow("directory") << folder;
-
-        const QString fifo = file(QStringLiteral("fifo.wav"));
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QTest::newRow("fifo") << fifo;
+        QVERIFY(row("zero bytes", QStringLiteral("empty.wav"), QByteArray()));
+        QVERIFY(row("random bytes", QStringLiteral("noise.wav"), noiseBytes(8192, 7)));
+        QVERIFY(row("truncated header", QStringLiteral("truncated.wav"),
+                    wavHeader(1, 44100, 88200, 88236).left(24)));
+        QVERIFY(row("directory", QStringLiteral("folder.wav"), Odd::Directory));
+        QVERIFY(row("fifo", QStringLiteral("fifo.wav"), Odd::Fifo));
     }
     void unplayableFilePlaysDefaultSound() {
         QFETCH(QString, path);
         const qint64 beepMs = pipwell::sound::defaultSound().durationMs();
-
-        SinkCapture capture;
-        QVERIFY(startListening(capture));
-        QElapsedTimer clock;
-        clock.start();
-        PlaySoundFile(path);
-        const qint64 elapsed = clock.elapsed();
-        const Heard heard = stopListening(capture);
-        const QString report = describe(heard, elapsed);
-        qInfo().noquote() << report;
-        QVERIFY2(elapsed >= beepMs * 9 / 10, qPrintable(report));
-        QVERIFY2(elapsed < 1500, qPrintable(report));
-        QVERIFY2(heard.loudMs >= beepMs * 3 / 4, qPrintable(report));
-        QVERIFY2(heard.spanMs <= beepMs + 30, qPrintable(report));
+        const std::optional<Heard> heard = listenWhile([&] { PlaySoundFile(path); });
+        QVERIFY(heard);
+        const QString report = heard->report();
+        QVERIFY2(heard->blockedMs >= beepMs * 9 / 10, qPrintable(report));
+        QVERIFY2(heard->blockedMs < 1500, qPrintable(report));
+        QVERIFY2(heard->loudMs >= beepMs * 3 / 4, qPrintable(report));
+        QVERIFY2(heard->spanMs <= beepMs + 30, qPrintable(report));
     }
 
     // Each sound has ended before the next starts, so two in a row never overlap.
@@ -188,18 +156,14 @@ private slots:
         QVERIFY(writeTone(first, 0.3));
         QVERIFY(writeTone(second, 0.3, 48000, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.5, 880.0));
 
-        SinkCapture capture;
-        QVERIFY(startListening(capture));
-        QElapsedTimer clock;
-        clock.start();
-        PlaySoundFile(first);
-        PlaySoundFile(second);
-        const qint64 elapsed = clock.elapsed();
-        const Heard heard = stopListening(capture);
-        const QString report = describe(heard, elapsed);
-        qInfo().noquote() << report;
-        QVERIFY2(heard.loudMs >= 540, qPrintable(report));
-        QVERIFY2(heard.spanMs >= 600 && heard.spanMs <= 600 + 100, qPrintable(report));
+        const std::optional<Heard> heard = listenWhile([&] {
+            PlaySoundFile(first);
+            PlaySoundFile(second);
+        });
+        QVERIFY(heard);
+        const QString report = heard->report();
+        QVERIFY2(heard->loudMs >= 540, qPrintable(report));
+        QVERIFY2(heard->spanMs >= 600 && heard->spanMs <= 600 + 100, qPrintable(report));
     }
 
     // By the sink's own clock: a call that returns while its last samples are still to be
@@ -241,7 +205,8 @@ private slots:
         QString inputs;
         QTimer::singleShot(200, [&] {
             QProcess pactl;
-            pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+            pactl.start(QStringLiteral("pactl"),
+                        {QStringLiteral("list"), QStringLiteral("sink-inputs")});
             if (pactl.waitForFinished(5000))
                 inputs = QString::fromUtf8(pactl.readAllStandardOutput());
         });
@@ -272,19 +237,13 @@ private slots:
         // Timers keep running during a sound; this one nests a second sound in the first.
         QTimer::singleShot(100, &context, [&] {
             playingBeforeInner = pipwell::soundPlaying();
-            QElapsedTimer clock;
-            clock.start();
-            PlaySoundFile(inner);
-            innerMs = clock.elapsed();
+            innerMs = msTaken([&] { PlaySoundFile(inner); });
             innerRan = true;
             endedAfterInner = int(ended.count());
             playingAfterInner = pipwell::soundPlaying();
         });
 
-        QElapsedTimer clock;
-        clock.start();
-        PlaySoundFile(outer);
-        const qint64 outerMs = clock.elapsed();
+        const qint64 outerMs = msTaken([&] { PlaySoundFile(outer); });
 
         QVERIFY(innerRan);
         QVERIFY(playingBeforeInner);
@@ -299,17 +258,6 @@ private slots:
     }
 };
 
-// libpulse occasionally asserts while the process exits; leave without running exit
-// handlers once the results are out.
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        // Destroyed before the exit, which runs no destructors, to clean up its files.
-        TestSoundPlayback test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    exitSkippingHandlers(status);
-}
+PIPWELL_TEST_MAIN_LEAVING(QCoreApplication, TestSoundPlayback)
 
 #include "tst_sound_playback.moc"

@@ -5,34 +5,22 @@
 #include "playsoundfile.h"
 #include "privateserver.h"
 #include "sinkclock.h"
-#include "soundfixtures.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <csignal>
 
 using namespace pipwell::testing;
 
-namespace {
-
-PrivateServer *server = nullptr;
-QString serverProblem;
-
-} // namespace
-
-class TestSoundServerFailure : public QObject {
+class TestSoundServerFailure : public QObject, SoundFolder {
     Q_OBJECT
+    PrivateServer server;
 
-private:
-    QTemporaryDir dir;
-
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         QVERIFY(dir.isValid());
+        const QString serverProblem = server.start();
         if (!serverProblem.isEmpty())
             QSKIP(qPrintable(serverProblem));
     }
@@ -42,13 +30,10 @@ private slots:
         // Longer than the server's buffer, so that the sink cannot hand over all of it.
         const QString tone = dir.filePath(QStringLiteral("four-seconds.wav"));
         QVERIFY(writeTone(tone, 4.0));
-        const auto pid = pid_t(server->processId());
+        const auto pid = pid_t(server.processId());
         bool stopped = false;
-        QElapsedTimer clock;
         QTimer::singleShot(300, [&] { stopped = ::kill(pid, SIGSTOP) == 0; });
-        clock.start();
-        PlaySoundFile(tone);
-        const qint64 elapsed = clock.elapsed();
+        const qint64 elapsed = msTaken([&] { PlaySoundFile(tone); });
         ::kill(pid, SIGCONT);
         QVERIFY(stopped);
         // The limit is the length plus one second; another second for a busy machine.
@@ -64,7 +49,7 @@ private slots:
         QElapsedTimer clock;
         QTimer::singleShot(500, [&] {
             killedAt = clock.elapsed();
-            server->kill();
+            server.kill();
         });
         clock.start();
         PlaySoundFile(tone);
@@ -79,18 +64,15 @@ private slots:
 
     // Runs after the server was killed: a new one in its place is heard at the next sound.
     void heardAfterServerRestart() {
-        QVERIFY(!server->running());
+        QVERIFY(!server.running());
         const QString tone = dir.filePath(QStringLiteral("after.wav"));
         QVERIFY(writeSquareWave(tone, 400));
         PlaySoundFile(tone); // no server: returns at once
-        QCOMPARE(server->start(), QString());
+        QCOMPARE(server.start(), QString());
         SinkCapture capture;
         QVERIFY(capture.start("nullsink.monitor", 10, false));
         waitMs(300);
-        QElapsedTimer clock;
-        clock.start();
-        PlaySoundFile(tone);
-        const qint64 elapsed = clock.elapsed();
+        const qint64 elapsed = msTaken([&] { PlaySoundFile(tone); });
         settle(capture, nowMs() + 200);
         const std::vector<Burst> heard = bursts(capture.samples());
         capture.stop();
@@ -100,21 +82,6 @@ private slots:
     }
 };
 
-// libpulse occasionally asserts while the process exits (more so once its server is
-// gone); leave without running exit handlers once the results are out.
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        QTemporaryDir folder;
-        PrivateServer privateServer(folder.path());
-        serverProblem = privateServer.start();
-        server = &privateServer;
-        TestSoundServerFailure test;
-        status = QTest::qExec(&test, argc, argv);
-        server = nullptr;
-    }
-    exitSkippingHandlers(status);
-}
+PIPWELL_TEST_MAIN_LEAVING(QCoreApplication, TestSoundServerFailure)
 
 #include "tst_sound_serverfailure.moc"

@@ -78,15 +78,27 @@ struct BoardState {
 };
 
 // A board waiting for a roll, with the given tiles open and counters.
-inline BoardState waiting(const QString &open, const QString &today = QStringLiteral("0"),
-                          const QString &total = QStringLiteral("0"),
-                          const QString &won = QStringLiteral("0")) {
+inline BoardState waiting(const QString &open, int today = 0, int total = 0, int won = 0) {
     BoardState s;
     s.open = open;
     s.roll = true;
-    s.today = today;
-    s.total = total;
-    s.won = won;
+    s.today = QString::number(today);
+    s.total = QString::number(total);
+    s.won = QString::number(won);
+    return s;
+}
+
+// A board holding the throw in the day's first game, counted at its first roll, with the given
+// tiles open.
+inline BoardState holding(int first, int second,
+                          const QString &open = QStringLiteral("123456789")) {
+    BoardState s = waiting(open, 0, 1);
+    s.die1 = QString::number(first);
+    s.die2 = QString::number(second);
+    s.sum = QString::number(first + second);
+    s.roll = false;
+    s.newGame = true;
+    s.faces = QStringLiteral("d1p%1 d2p%2").arg(first).arg(second);
     return s;
 }
 
@@ -102,13 +114,11 @@ inline BoardState readBoard(const Board &board) {
     state.roll = board.roll->isEnabled();
     state.newGame = board.newGame->isEnabled();
     QStringList faces;
-    for (int k = 1; k <= 6; ++k) {
-        if (!board.die1Faces.at(k - 1)->isHidden())
-            faces << QStringLiteral("d1p%1").arg(k);
-    }
-    for (int k = 1; k <= 6; ++k) {
-        if (!board.die2Faces.at(k - 1)->isHidden())
-            faces << QStringLiteral("d2p%1").arg(k);
+    for (int die = 1; die <= 2; ++die) {
+        for (int k = 1; k <= 6; ++k) {
+            if (!(die == 1 ? board.die1Faces : board.die2Faces).at(k - 1)->isHidden())
+                faces << QStringLiteral("d%1p%2").arg(die).arg(k);
+        }
     }
     state.faces = faces.join(QLatin1Char(' '));
     state.today = board.counters.gamesToday->text();

@@ -6,20 +6,19 @@
 // source's latency minus the sink's latency (the monitor is written when the sink renders,
 // which is the sink's latency ahead of playing).
 
+#include "wavbytes.h"
+
 #include <pulse/pulseaudio.h>
 
-#include <QByteArray>
 #include <QEventLoop>
-#include <QFile>
-#include <QString>
 #include <QTimer>
-#include <QtGlobal>
 
 #include <time.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -47,40 +46,18 @@ inline void waitMs(int ms) {
     loop.exec();
 }
 
-inline void put16(QByteArray &out, int v) {
-    out.append(char(v & 0xff));
-    out.append(char((v >> 8) & 0xff));
-}
-inline void put32(QByteArray &out, quint32 v) {
-    put16(out, int(v & 0xffff));
-    put16(out, int(v >> 16));
-}
-
 // A mono 16-bit WAV: a 441 Hz square wave at half scale, sharp at both ends.
 inline QByteArray squareWave(int ms) {
-    const int frames = kRate * ms / 1000;
     QByteArray data;
-    data.reserve(frames * 2);
-    for (int i = 0; i < frames; ++i)
-        put16(data, (i / 50) % 2 ? -16000 : 16000);
-    QByteArray wav("RIFF");
-    put32(wav, quint32(36 + data.size()));
-    wav.append("WAVEfmt ");
-    put32(wav, 16);
-    put16(wav, 1); // PCM
-    put16(wav, 1); // mono
-    put32(wav, kRate);
-    put32(wav, kRate * 2);
-    put16(wav, 2);
-    put16(wav, 16);
-    wav.append("data");
-    put32(wav, quint32(data.size()));
-    return wav + data;
+    for (int i = 0; i < kRate * ms / 1000; ++i) {
+        const int v = (i / 50) % 2 ? -16000 : 16000;
+        data.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+    }
+    return wavHeader(1, kRate, quint32(data.size()), quint32(36 + data.size())) + data;
 }
 
 inline bool writeSquareWave(const QString &path, int ms) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(squareWave(ms)) >= 0;
+    return writeBytes(path, squareWave(ms));
 }
 
 // Records a source into memory on libpulse's own thread, with the timing reports.
@@ -99,52 +76,40 @@ public:
     bool start(const char *source, int fragsizeMs, bool lowLatency) {
         loop_ = pa_threaded_mainloop_new();
         ctx_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "bench_soundtiming");
-        pa_context_set_state_callback(ctx_, [](pa_context *, void *me) {
-            pa_threaded_mainloop_signal(static_cast<SinkCapture *>(me)->loop_, 0);
-        }, this);
+        pa_context_set_state_callback(ctx_, wake<pa_context>, this);
         if (pa_context_connect(ctx_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
             return false;
         pa_threaded_mainloop_lock(loop_);
         pa_threaded_mainloop_start(loop_);
-        for (;;) {
-            const pa_context_state_t s = pa_context_get_state(ctx_);
-            if (s == PA_CONTEXT_READY)
-                break;
-            if (!PA_CONTEXT_IS_GOOD(s)) {
-                pa_threaded_mainloop_unlock(loop_);
-                return false;
-            }
-            pa_threaded_mainloop_wait(loop_);
-        }
+        if (!await<pa_context_state_t>([this] { return pa_context_get_state(ctx_); },
+                                       PA_CONTEXT_READY, PA_CONTEXT_IS_GOOD))
+            return false;
         const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 1};
         stream_ = pa_stream_new(ctx_, "capture", &format, nullptr);
-        pa_stream_set_state_callback(stream_, [](pa_stream *, void *me) {
-            pa_threaded_mainloop_signal(static_cast<SinkCapture *>(me)->loop_, 0);
-        }, this);
-        pa_stream_set_read_callback(stream_, [](pa_stream *, size_t, void *me) {
-            static_cast<SinkCapture *>(me)->onReadable();
-        }, this);
+        pa_stream_set_state_callback(stream_, wake<pa_stream>, this);
+        pa_stream_set_read_callback(
+            stream_,
+            [](pa_stream *, size_t, void *me) { static_cast<SinkCapture *>(me)->onReadable(); },
+            this);
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
         attr.fragsize = fragsizeMs > 0 ? uint32_t(kRate * 2 * fragsizeMs / 1000) : uint32_t(-1);
-        if (pa_stream_connect_record(stream_, source, &attr, lowLatency ? PA_STREAM_ADJUST_LATENCY : PA_STREAM_NOFLAGS) < 0) {
+        if (pa_stream_connect_record(stream_, source, &attr,
+                                     lowLatency ? PA_STREAM_ADJUST_LATENCY : PA_STREAM_NOFLAGS) <
+            0) {
             pa_threaded_mainloop_unlock(loop_);
             return false;
         }
-        for (;;) {
-            const pa_stream_state_t s = pa_stream_get_state(stream_);
-            if (s == PA_STREAM_READY)
-                break;
-            if (!PA_STREAM_IS_GOOD(s)) {
-                pa_threaded_mainloop_unlock(loop_);
-                return false;
-            }
-            pa_threaded_mainloop_wait(loop_);
-        }
+        if (!await<pa_stream_state_t>([this] { return pa_stream_get_state(stream_); },
+                                      PA_STREAM_READY, PA_STREAM_IS_GOOD))
+            return false;
         // Timing reports every few milliseconds, requested from libpulse's own thread.
-        timer_ = pa_context_rttime_new(ctx_, pa_rtclock_now() + 5000, [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *me) {
-            static_cast<SinkCapture *>(me)->askTiming();
-        }, this);
+        timer_ = pa_context_rttime_new(
+            ctx_, pa_rtclock_now() + 5000,
+            [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *me) {
+                static_cast<SinkCapture *>(me)->askTiming();
+            },
+            this);
         pa_threaded_mainloop_unlock(loop_);
         return true;
     }
@@ -158,20 +123,34 @@ public:
     }
 
     // Snapshots for the analysis; the capture goes on meanwhile.
-    std::vector<qint16> samples() {
-        std::lock_guard lock(mutex_);
-        return samples_;
-    }
-    std::vector<Report> reports() {
-        std::lock_guard lock(mutex_);
-        return reports_;
-    }
-    std::vector<Arrival> arrivals() {
-        std::lock_guard lock(mutex_);
-        return arrivals_;
-    }
+    std::vector<qint16> samples() { return snapshot(samples_); }
+    std::vector<Report> reports() { return snapshot(reports_); }
+    std::vector<Arrival> arrivals() { return snapshot(arrivals_); }
 
 private:
+    template <typename T> std::vector<T> snapshot(const std::vector<T> &all) {
+        std::lock_guard lock(mutex_);
+        return all;
+    }
+    // A state callback: whoever waits for a new state looks again.
+    template <typename Object> static void wake(Object *, void *me) {
+        pa_threaded_mainloop_signal(static_cast<SinkCapture *>(me)->loop_, 0);
+    }
+
+    // Waits, holding the loop's lock, until the state is ready; false, and the lock given
+    // up, once it can no longer get there.
+    template <typename State>
+    bool await(const std::function<State()> &state, State ready, int (*good)(State)) {
+        for (State now = state(); now != ready; now = state()) {
+            if (!good(now)) {
+                pa_threaded_mainloop_unlock(loop_);
+                return false;
+            }
+            pa_threaded_mainloop_wait(loop_);
+        }
+        return true;
+    }
+
     void onReadable() {
         const double at = nowMs();
         std::lock_guard lock(mutex_);
@@ -195,10 +174,13 @@ private:
     void askTiming() {
         if (stopping_)
             return;
-        pa_operation *op = pa_stream_update_timing_info(stream_, [](pa_stream *, int ok, void *me) {
-            if (ok)
-                static_cast<SinkCapture *>(me)->onTiming();
-        }, this);
+        pa_operation *op = pa_stream_update_timing_info(
+            stream_,
+            [](pa_stream *, int ok, void *me) {
+                if (ok)
+                    static_cast<SinkCapture *>(me)->onTiming();
+            },
+            this);
         if (op)
             pa_operation_unref(op);
         pa_context_rttime_restart(ctx_, timer_, pa_rtclock_now() + 5000);

@@ -1,14 +1,9 @@
 // What a screen reader and a keyboard player meet: names, roles, states, and play by keys.
 
-#include "frmmain.h"
-#include "seams.h"
 #include "testwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -25,11 +20,9 @@ QAccessibleInterface *accessible(QWidget *w) {
 
 } // namespace
 
-class TestAccess : public QObject {
+class TestAccess : public DesignedLook {
     Q_OBJECT
-private slots:
-    void initTestCase() { applyDesktopLook(); }
-
+private Q_SLOTS:
     void controlsHaveNamesAndStates() {
         TestWindow w;
         const Board &board = w.board();
@@ -70,22 +63,17 @@ private slots:
         TestWindow w;
         QString name;
         QAccessible::Role role = QAccessible::NoRole;
-        QTimer reader;
-        reader.setInterval(20);
-        connect(&reader, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                QAccessibleInterface *iface = accessible(box);
-                role = iface->role();
-                // the text sits in a child label
-                for (int i = 0; i < iface->childCount(); ++i) {
-                    const QString text = iface->child(i)->text(QAccessible::Name);
-                    if (text.startsWith(QLatin1String("I saw this game")))
-                        name = text;
-                }
-                box->button(QMessageBox::Ok)->click();
+        BoxAnswerer reader;
+        reader.onBox = [&](QMessageBox *box) {
+            QAccessibleInterface *iface = accessible(box);
+            role = iface->role();
+            // the text sits in a child label
+            for (int i = 0; i < iface->childCount(); ++i) {
+                const QString text = iface->child(i)->text(QAccessible::Name);
+                if (text.startsWith(QLatin1String("I saw this game")))
+                    name = text;
             }
-        });
-        reader.start();
+        };
         w.frm.mnuAbout_Click();
         QCOMPARE(role, QAccessible::AlertMessage);
         QVERIFY(name.endsWith(QLatin1String("for my home address")));
@@ -127,9 +115,7 @@ private slots:
     void digitsPlayAWholeGame() {
         TestWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
-        const int throws[9][3] = {{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {4, 5, 4}, {5, 6, 5},
-                                  {6, 1, 6}, {3, 4, 7}, {4, 4, 8}, {4, 5, 9}};
-        for (const auto &t : throws) {
+        for (const auto &t : kWinningThrows) {
             w.dice.push(t[0], t[1]);
             w.board().roll->click();
             QTest::keyClick(&w.frm, Qt::Key(Qt::Key_0 + t[2]));

@@ -1,23 +1,12 @@
 // The window as the player first sees it: every control, the menus, start-up and the exits.
 
-#include "frmmain.h"
 #include "odds.h"
-#include "seams.h"
 #include "testwindow.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -127,37 +116,11 @@ bool drawnBeneath(const QWidget *w) {
            w->objectName().startsWith(QLatin1String("Label"));
 }
 
-// Answers the next modal message box with OK and tells what it showed.
-struct MessageBoxReader {
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QList<QAbstractButton *> buttons;
-    int seen = 0;
-    QTimer timer;
-    MessageBoxReader() {
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box == nullptr)
-                return;
-            ++seen;
-            text = box->text();
-            title = box->windowTitle();
-            icon = box->icon();
-            buttons = box->buttons();
-            box->button(QMessageBox::Ok)->click();
-        });
-        timer.start();
-    }
-};
-
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestFrmMain : public DesignedLook {
     Q_OBJECT
-private slots:
-    void initTestCase() { applyDesktopLook(); }
-
+private Q_SLOTS:
     void everyControlAsDesigned() {
         TestWindow w(TestWindow::Hidden);
         QSet<QString> named;
@@ -170,10 +133,10 @@ private slots:
         for (const Control &c : controls) {
             const QString name = QString::fromLatin1(c.name);
             QWidget *widget = w.find(c.name);
-            QCOMPARE(QString::fromLatin1(widget->metaObject()->className()) + ' ' + name,
-                     QString::fromLatin1(c.kind) + ' ' + name);
-            QCOMPARE(widget->parentWidget()->objectName() + ' ' + name,
-                     QString::fromLatin1(c.parent) + ' ' + name);
+            QCOMPARE(QString::fromLatin1(widget->metaObject()->className()) + u' ' + name,
+                     QString::fromLatin1(c.kind) + u' ' + name);
+            QCOMPARE(widget->parentWidget()->objectName() + u' ' + name,
+                     QString::fromLatin1(c.parent) + u' ' + name);
             QCOMPARE(widget->geometry(), pixels(c.twips));
             QCOMPARE(textOf(widget), QString::fromLatin1(c.text));
             QVERIFY2(widget->isHidden() != c.visible, c.name);
@@ -391,27 +354,20 @@ private slots:
     }
 
     void winnerMessageIsAPlainModalBox() {
-        FrmMain::Services services;
-        ScriptedDice dice;
-        RecordingSound sound;
-        services.dice = &dice;
-        services.sound = &sound;
-        FrmMain frm(services); // the real message box
-        frm.show();
-        const Board &board = frm.board();
-        for (int n = 1; n <= 8; ++n)
-            board.tiles.at(n - 1)->setEnabled(false);
-        dice.push(4, 5);
-        QTest::mouseClick(board.roll, Qt::LeftButton);
-        MessageBoxReader reader;
-        QTest::mouseClick(board.tiles.at(8), Qt::LeftButton);
-        QCOMPARE(reader.seen, 1);
-        QCOMPARE(reader.text,
+        TestWindow w(TestWindow::Shown, QStringLiteral("/opt/pipwell"), TestWindow::OwnMessageBox);
+        const Board &board = w.board();
+        w.lastTileLeft();
+        w.roll(4, 5);
+        BoxAnswerer reader;
+        w.clickTile(9);
+        QCOMPARE(reader.boxes.size(), 1);
+        const BoxAnswerer::Box box = reader.boxes.value(0);
+        QCOMPARE(box.text,
                  QStringLiteral(
                      "YOU ARE A WINNER!!!!!   So far, you have won 1 out of a total of 1 games!"));
-        QCOMPARE(reader.title, QStringLiteral("Pipwell"));
-        QCOMPARE(reader.icon, QMessageBox::NoIcon);
-        QCOMPARE(reader.buttons.size(), 1);
+        QCOMPARE(box.title, QStringLiteral("Pipwell"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, 1);
         QCOMPARE(readBoard(board).open, QStringLiteral("123456789"));
     }
 

@@ -1,17 +1,9 @@
 // The window on a real X server: what reaches the screen, and real input during a sound.
 
-#include "frmmain.h"
-#include "seams.h"
-#include "soundfixtures.h"
 #include "testwindow.h"
 
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 using namespace pipwell;
@@ -56,13 +48,12 @@ QRect scaled(const QRect &r, qreal ratio) {
 
 } // namespace
 
-class TestOnScreen : public QObject {
+class TestOnScreen : public DesignedLook {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server");
-        applyDesktopLook();
     }
 
     void drawnAsDesigned() {
@@ -114,15 +105,9 @@ private slots:
             QSKIP("No sound server answers");
         if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             QSKIP("xdotool is not installed");
-        QTemporaryDir dir;
-        QVERIFY(writeTone(dir.filePath(QStringLiteral("roll.wav")), 1.5));
-        QVERIFY(writeTone(dir.filePath(QStringLiteral("click.wav")), 0.05));
-        ScriptedDice dice;
-        FrmMain::Services s;
-        s.dice = &dice;
-        s.programDir = dir.path(); // the real sound player
-        FrmMain frm(s);
-        frm.show();
+        SoundingWindow w({{"roll.wav", 1.5}, {"click.wav", 0.05}});
+        QVERIFY(w.written);
+        FrmMain &frm = w.frm;
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         QTest::qWait(200);
         const Board &board = frm.board();
@@ -140,11 +125,9 @@ private slots:
                                    QString::number(tile1.x()), QString::number(tile1.y()),
                                    QStringLiteral("click"), QStringLiteral("1")}) == 0;
         });
-        dice.push(1, 2);
-        QElapsedTimer clock;
-        clock.start();
-        QTest::mouseClick(board.roll, Qt::LeftButton);
-        QVERIFY(clock.elapsed() >= 1400); // the roll waited for its sound
+        w.dice.push(1, 2);
+        const qint64 rolled = msTaken([&] { QTest::mouseClick(board.roll, Qt::LeftButton); });
+        QVERIFY(rolled >= 1400); // the roll waited for its sound
         QVERIFY(clickedDuringSound);
         QCOMPARE(diceWhenClicked, QString());
         QVERIFY(board.tiles.at(0)->isEnabled()); // nothing delivered during the sound
@@ -158,28 +141,20 @@ private slots:
     void closeDuringASoundWaitsForIt() {
         if (!soundServerAnswers())
             QSKIP("No sound server answers");
-        QTemporaryDir dir;
-        QVERIFY(writeTone(dir.filePath(QStringLiteral("new.wav")), 1.0));
-        QVERIFY(writeTone(dir.filePath(QStringLiteral("roll.wav")), 0.05));
-        ScriptedDice dice;
-        FrmMain::Services s;
-        s.dice = &dice;
-        s.programDir = dir.path();
-        FrmMain frm(s);
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        dice.push(5, 5);
-        frm.board().roll->click();
+        SoundingWindow w({{"new.wav", 1.0}, {"roll.wav", 0.05}});
+        QVERIFY(w.written);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frm));
+        w.roll(5, 5);
 
         bool visibleAfterRequest = false;
-        QTimer::singleShot(300, &frm, [&] {
-            frm.windowHandle()->close(); // as the close box does
-            visibleAfterRequest = frm.isVisible();
+        QTimer::singleShot(300, &w.frm, [&] {
+            w.frm.windowHandle()->close(); // as the close box does
+            visibleAfterRequest = w.frm.isVisible();
         });
-        frm.board().newGame->click(); // plays new.wav, one second
+        w.board().newGame->click(); // plays new.wav, one second
         QVERIFY(visibleAfterRequest);
-        QCOMPARE(frm.board().sum->text(), QString()); // New Game finished its steps
-        QTRY_VERIFY_WITH_TIMEOUT(!frm.isVisible(), 3000);
+        QCOMPARE(w.board().sum->text(), QString()); // New Game finished its steps
+        QTRY_VERIFY_WITH_TIMEOUT(!w.frm.isVisible(), 3000);
     }
 };
 

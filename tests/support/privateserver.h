@@ -1,28 +1,23 @@
 #pragma once
 
 // A pulseaudio server of a test's own, in the foreground as its child, with a null sink and
-// its socket and state in a private folder, so that stopping or killing it disturbs no
-// other test.
+// its socket and state in a temporary folder of its own, so that stopping or killing it
+// disturbs no other test.
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
+#include "soundfixtures.h"
+
 #include <QStandardPaths>
-#include <QString>
-#include <QTest>
 
 #include <sys/prctl.h>
 
 #include <csignal>
 #include <memory>
-#include <utility>
 
 namespace pipwell::testing {
 
 class PrivateServer {
 public:
-    explicit PrivateServer(QString folder)
-        : folder_(std::move(folder)) {}
+    PrivateServer() = default;
     ~PrivateServer() { kill(); }
     PrivateServer(const PrivateServer &) = delete;
     PrivateServer &operator=(const PrivateServer &) = delete;
@@ -57,12 +52,7 @@ public:
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 10000 && running()) {
-            QProcess probe;
-            probe.setStandardOutputFile(QProcess::nullDevice());
-            probe.setStandardErrorFile(QProcess::nullDevice());
-            probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-            if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit &&
-                probe.exitCode() == 0)
+            if (soundServerAnswers())
                 return {};
             QTest::qWait(100);
         }
@@ -87,7 +77,8 @@ private:
     }
     QString socket() const { return folder_ + QStringLiteral("/native"); }
 
-    QString folder_;
+    QTemporaryDir dir_;
+    QString folder_ = dir_.path();
     std::unique_ptr<QProcess> process_;
 };
 

@@ -1,5 +1,7 @@
-# Shared by the scripts that run the real program from outside: under an X server, with no
-# window manager, so its window stands at 0,0 and the positions below are those of the window.
+# Shared by the scripts that run the real program from outside; under an X server, with no
+# window manager, its window stands at 0,0 and the positions below are those of the window.
+# A script gets a temporary folder ($tmp); the program it started ($pid) and the folder are
+# gone when it exits.
 # shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
 
 # Where the controls are, in window coordinates (the menu bar is 18 pixels high).
@@ -69,6 +71,27 @@ choose() {
     xdotool key Down Return
 }
 
+# stand_in_opener <folder>: an xdg-open there, for the desktop's opener, that records its
+# arguments one a line in $PIPWELL_OPENED and its environment in $PIPWELL_OPENED.env. Qt starts
+# it directly, without a shell.
+stand_in_opener() {
+    mkdir -p -- "$1" && cat >"$1/xdg-open" <<'EOF' && chmod +x "$1/xdg-open"
+#!/bin/sh
+env >"$PIPWELL_OPENED.env"
+for arg in "$@"; do printf '%s\n' "$arg"; done >>"$PIPWELL_OPENED"
+EOF
+}
+
+# wait_filled <file>: true once the file has something in it, within 5 s.
+wait_filled() {
+    local i
+    for ((i = 0; i < 100; i++)); do
+        [ -s "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # Milliseconds since the epoch.
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
@@ -89,3 +112,31 @@ stop() {
     fi
     wait "$1" 2>/dev/null
 }
+
+# ended_cleanly <what> <stderr file> <seconds>: waits for $pid to end by itself, with status 0
+# and nothing alarming on stderr.
+ended_cleanly() {
+    local status
+    if ! wait_gone "$pid" "$3"; then
+        fail "$1: still running $3 s after leaving"
+        stop "$pid"
+        pid=""
+        return 1
+    fi
+    wait "$pid"
+    status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "$1: exit status $status"
+    if grep -Eq "$FAULTS" "$2"; then
+        fail "$1: stderr says:"
+        cat "$2" >&2
+    fi
+}
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/pipwell-test.XXXXXX") || exit 1
+pid=""
+cleanup() {
+    [ -n "$pid" ] && stop "$pid"
+    rm -rf -- "$tmp"
+}
+trap cleanup EXIT

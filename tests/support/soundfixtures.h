@@ -2,19 +2,19 @@
 
 // Sound files written on the fly for the tests, and a way to look at what was heard.
 
-#include <QByteArray>
-#include <QFile>
+#include "testprogram.h"
+#include "wavbytes.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QString>
-#include <QtGlobal>
+#include <QTemporaryDir>
 
 #include <sndfile.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <numbers>
 #include <vector>
 
@@ -82,43 +82,47 @@ inline QByteArray noiseBytes(qsizetype size, quint32 seed) {
     return noise;
 }
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+// The first bytes of a real sound file: a header cut short.
+inline QByteArray cutTone(int bytes) {
+    QTemporaryDir scratch;
+    const QString whole = scratch.filePath(QStringLiteral("whole.wav"));
+    QFile source(whole);
+    if (!writeTone(whole, 0.1) || !source.open(QIODevice::ReadOnly))
+        return {};
+    return source.read(bytes);
 }
 
-// A 16-bit PCM WAV header with the given fields, for headers libsndfile would never write.
-inline QByteArray wavHeader(int channels, int rate, quint32 dataBytes, quint32 riffBytes) {
-    QByteArray h;
-    auto u32 = [&h](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            h.append(char((v >> (8 * i)) & 0xff));
-    };
-    auto u16 = [&h](quint16 v) {
-        h.append(char(v & 0xff));
-        h.append(char(v >> 8));
-    };
-    h.append("RIFF");
-    u32(riffBytes);
-    h.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(quint16(channels));
-    u32(quint32(rate));
-    u32(quint32(rate * channels * 2));
-    u16(quint16(channels * 2));
-    u16(16);
-    h.append("data");
-    u32(dataBytes);
-    return h;
+// Things in a sound's place that are no file to read from.
+enum class Odd { Directory, Fifo, SymlinkLoop };
+
+inline bool makeOdd(const QString &path, Odd kind) {
+    const QString other = path + QStringLiteral(".loop");
+    switch (kind) {
+    case Odd::Directory:
+        return QDir().mkpath(path);
+    case Odd::Fifo:
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Odd::SymlinkLoop:
+        return QFile::link(other, path) && QFile::link(path, other);
+    }
+    return false;
 }
 
-// libpulse occasionally asserts while a test program exits: once the results are out, the
-// program leaves without running exit handlers.
-[[noreturn]] inline void exitSkippingHandlers(int status) {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
-}
+// A test's own folder for the sound files it writes; the base of the sound tests' classes.
+struct SoundFolder {
+    QTemporaryDir dir;
+    QString file(const QString &name) const { return dir.filePath(name); }
+
+    // A data row with the path of a file of these bytes, or of that odd kind; false when it
+    // could not be made.
+    bool row(const char *tag, const QString &name, const QByteArray &bytes) const {
+        QTest::newRow(tag) << file(name);
+        return writeBytes(file(name), bytes);
+    }
+    bool row(const char *tag, const QString &name, Odd kind) const {
+        QTest::newRow(tag) << file(name);
+        return makeOdd(file(name), kind);
+    }
+};
 
 } // namespace pipwell::testing
