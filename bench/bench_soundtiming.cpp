@@ -259,8 +259,7 @@ int main(int argc, char **argv) {
     SinkCapture capture;
     if (!capture.start(source, fragsizeMs, lowLatency))
         fail("cannot record the null sink's monitor (is the test PulseAudio server running?)");
-    // The capture and its timing reports settle first.
-    waitMs(600);
+    waitMs(300); // longer still, for the first call
     const int status =
         command ? runSpawn(capture, runs, command) : runCalls(capture, calls, toneMs, gapMs);
     capture.stop();

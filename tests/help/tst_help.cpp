@@ -125,6 +125,29 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QDir(folder).filePath(QStringLiteral("pwned"))));
     }
 
+    // The readme in the first of the locale's languages that has one; English otherwise.
+    void readmeInThePlayersLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("German") << QStringLiteral("de_DE") << QStringLiteral("readme.de.txt");
+        QTest::newRow("Brazilian") << QStringLiteral("pt_BR") << QStringLiteral("readme.pt_BR.txt");
+        QTest::newRow("Portuguese, none")
+            << QStringLiteral("pt_PT") << QStringLiteral("readme.txt");
+        QTest::newRow("French, a folder")
+            << QStringLiteral("fr_FR") << QStringLiteral("readme.txt");
+        QTest::newRow("English") << QStringLiteral("en_US") << QStringLiteral("readme.txt");
+        QTest::newRow("C") << QStringLiteral("C") << QStringLiteral("readme.txt");
+    }
+    void readmeInThePlayersLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        for (const char *name : {"readme.txt", "readme.de.txt", "readme.pt_BR.txt"})
+            touch(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("readme.fr.txt")));
+        QCOMPARE(help::readmePath(dir.path(), QLocale(locale)), dir.filePath(chosen));
+    }
+
 private:
     std::unique_ptr<UrlRecorder> opener;
 };

@@ -56,17 +56,10 @@ Heard listenTo(const std::vector<qint16> &samples) {
     return heard;
 }
 
-bool startListening(SinkCapture &capture) {
-    if (!capture.start("nullsink.monitor", 10, false))
-        return false;
-    waitMs(300); // the capture and its timing reports settle first
-    return true;
-}
-
 // What the sink played while `play` ran; nothing when it could not be recorded.
 std::optional<Heard> listenWhile(const std::function<void()> &play) {
     SinkCapture capture;
-    if (!startListening(capture))
+    if (!capture.start())
         return std::nullopt;
     const qint64 blockedMs = msTaken(play);
     settle(capture, nowMs() + 300); // the tail of what was played arrives first
@@ -173,7 +166,7 @@ private Q_SLOTS:
         const QString sound = file(QStringLiteral("square.wav"));
         QVERIFY(writeSquareWave(sound, 200));
         SinkCapture capture;
-        QVERIFY(startListening(capture));
+        QVERIFY(capture.start());
         std::vector<std::pair<double, double>> calls; // call, return
         for (int i = 0; i < 4; ++i) {
             waitMs(150);

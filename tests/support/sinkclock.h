@@ -73,7 +73,9 @@ public:
         qint64 endFrame;
     };
 
-    bool start(const char *source, int fragsizeMs, bool lowLatency) {
+    // Returns once the capture and its timing reports have settled.
+    bool start(const char *source = "nullsink.monitor", int fragsizeMs = 10,
+               bool lowLatency = false) {
         loop_ = pa_threaded_mainloop_new();
         ctx_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "bench_soundtiming");
         pa_context_set_state_callback(ctx_, wake<pa_context>, this);
@@ -111,6 +113,7 @@ public:
             },
             this);
         pa_threaded_mainloop_unlock(loop_);
+        waitMs(300);
         return true;
     }
 
