@@ -4,8 +4,12 @@
 #include "windowlog.h"
 
 #include <QApplication>
+#include <QThread>
 
 int main(int argc, char *argv[]) {
+    // Qt takes the first thread that asks for its thread data as the main thread; the threads
+    // started below may ask before the application object exists.
+    QThread::currentThread();
     // The intro starts first, so that it is heard while Qt and the window start up; the
     // window still appears only once it has ended.
     pipwell::FrmMain::Services services;

@@ -87,6 +87,9 @@ no-server)
     ;;
 sound)
     need_sound_server
+    # With the diagnostics on, as a player finding out why a sound was not heard: the sound
+    # threads' messages must not disturb start-up.
+    export QT_LOGGING_RULES="pipwell.*.debug=true"
     game="$tmp/game"
     copy_program "$game" "$exe" || exit 1
     sox -n -r 44100 -c 1 -b 16 "$game/roll.wav" synth 2.0 sine 440 vol 0.3 || exit 1

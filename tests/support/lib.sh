@@ -10,7 +10,7 @@ EXIT_X=220 EXIT_Y=154
 FILE_MENU_X=19 HELP_MENU_X=112 MENU_Y=8
 
 # Messages that point at a fault while the program runs or ends.
-FAULTS='destroyed while|QObject|Assertion|ASSERT|Sanitizer|runtime error|terminate called|QThread'
+FAULTS='destroyed while|QObject|Assertion|ASSERT|Sanitizer|runtime error|terminate called|QThread|main\(\) thread'
 
 failures=0
 fail() {
