@@ -29,8 +29,8 @@ constexpr pa_usec_t kMaxSinkTailUs = 500'000;
 // Closer than this to the moment of hearing is close enough.
 constexpr pa_usec_t kHeardToleranceUs = 500;
 
-pa_usec_t usecOf(std::int64_t bytes, const pa_sample_spec &spec) {
-    return pa_bytes_to_usec(std::uint64_t(std::max<std::int64_t>(bytes, 0)), &spec);
+pa_usec_t usecOf(std::int64_t bytes, const pa_sample_spec &format) {
+    return pa_bytes_to_usec(std::uint64_t(std::max<std::int64_t>(bytes, 0)), &format);
 }
 
 } // namespace
@@ -40,7 +40,7 @@ pa_usec_t usecOf(std::int64_t bytes, const pa_sample_spec &spec) {
 struct Playback {
     Pcm pcm;
     QByteArray name;
-    pa_sample_spec spec{};
+    pa_sample_spec format{};
     size_t written = 0;
     pa_stream *stream = nullptr;
     pa_operation *operation = nullptr; // the drain or timing request under way
@@ -61,8 +61,8 @@ std::shared_ptr<Playback> PulseOutput::start(Pcm pcm, const QString &name) {
     auto playback = std::make_shared<Playback>();
     playback->pcm = std::move(pcm);
     playback->name = name.toUtf8();
-    playback->spec = {PA_SAMPLE_S16NE, std::uint32_t(playback->pcm.sampleRate),
-                      std::uint8_t(playback->pcm.channels)};
+    playback->format = {PA_SAMPLE_S16NE, std::uint32_t(playback->pcm.sampleRate),
+                        std::uint8_t(playback->pcm.channels)};
     playback->output = this;
 
     if (loop_ == nullptr) {
@@ -195,7 +195,7 @@ void PulseOutput::openStream(const std::shared_ptr<Playback> &playback) {
     pa_proplist *props = pa_proplist_new();
     pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, kMediaRole);
     pa_proplist_sets(props, PA_PROP_MEDIA_NAME, p.name.constData());
-    p.stream = pa_stream_new_with_proplist(context_, p.name.constData(), &p.spec, nullptr, props);
+    p.stream = pa_stream_new_with_proplist(context_, p.name.constData(), &p.format, nullptr, props);
     pa_proplist_free(props);
     if (p.stream == nullptr) {
         qCWarning(lcSound, "the sound server refused a stream for %s: %s", p.name.constData(),
@@ -225,7 +225,7 @@ void PulseOutput::openStream(const std::shared_ptr<Playback> &playback) {
 
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
-    attr.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &p.spec));
+    attr.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &p.format));
     attr.prebuf = std::uint32_t(-1);
     attr.minreq = std::uint32_t(-1);
     attr.fragsize = std::uint32_t(-1);
@@ -301,9 +301,9 @@ void PulseOutput::onTiming(Playback &playback) {
         // The sample being played now, by the sink's clock, as libpulse reckons it.
         const auto total = std::int64_t(playback.written);
         const std::int64_t read = std::min(timing->read_index, total);
-        const auto played = std::int64_t(usecOf(read, playback.spec)) +
+        const auto played = std::int64_t(usecOf(read, playback.format)) +
                             std::int64_t(timing->transport_usec) - std::int64_t(timing->sink_usec);
-        const auto whole = std::int64_t(usecOf(total, playback.spec));
+        const auto whole = std::int64_t(usecOf(total, playback.format));
         left = pa_usec_t(std::clamp<std::int64_t>(whole - played, 0, kMaxSinkTailUs));
     }
     if (left <= kHeardToleranceUs) {
