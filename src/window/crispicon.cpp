@@ -14,6 +14,13 @@ namespace pipwell {
 
 namespace {
 
+// Pixel pictures enlarged by whole pixels stay sharp on a scaled screen; smooth scaling
+// would blur them.
+QImage sharplyScaled(const QImage &image, const QSize &size) {
+    return size == image.size() ? image
+                                : image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 // Only the sizes a screen really asks for are drawn, not every scale a screen might have.
 class CrispIconEngine final : public QIconEngine {
 public:
@@ -31,10 +38,7 @@ public:
             (quint64(drawn.width()) << 32U) | (quint64(drawn.height()) << 2U) | quint64(mode);
         if (const auto cached = drawnPixmaps_.constFind(key); cached != drawnPixmaps_.cend())
             return *cached;
-        QPixmap pixmap =
-            QPixmap::fromImage(drawn == image_.size() ? image_
-                                                      : image_.scaled(drawn, Qt::IgnoreAspectRatio,
-                                                                      Qt::FastTransformation));
+        QPixmap pixmap = QPixmap::fromImage(sharplyScaled(image_, drawn));
         if (mode != QIcon::Normal) {
             // Greyed as Qt greys any icon it has no picture of its own for.
             QStyleOption option;
@@ -68,6 +72,13 @@ private:
 };
 
 } // namespace
+
+QPixmap enlarged(const QImage &image, qreal ratio) {
+    QPixmap pixmap = QPixmap::fromImage(
+        sharplyScaled(image, {qRound(image.width() * ratio), qRound(image.height() * ratio)}));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
 
 QImage readPicture(const QString &resource, const char *format) {
     QImageReader reader(resource, format);

@@ -29,20 +29,6 @@ namespace pipwell {
 
 Q_LOGGING_CATEGORY(lcWindow, "pipwell.window", QtWarningMsg)
 
-namespace {
-
-// Pixel pictures enlarged by whole pixels stay sharp on a scaled screen; smooth scaling
-// would blur them.
-QPixmap enlarged(const QImage &image, qreal ratio) {
-    const QSize size(qRound(image.width() * ratio), qRound(image.height() * ratio));
-    QPixmap pixmap =
-        QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-} // namespace
-
 FrmMain::FrmMain(Services services, QWidget *parent)
     : QMainWindow(parent)
     , ui_(std::make_unique<Ui::frmmain>())
@@ -171,7 +157,7 @@ void FrmMain::sharpenPictures() {
     const qreal ratio = qApp->devicePixelRatio();
     for (int k = 1; k <= 6; ++k) {
         const QImage image = readPicture(QStringLiteral(":/faces/face%1.bmp").arg(k), "bmp");
-        const QPixmap face = ratio == 1.0 ? QPixmap::fromImage(image) : enlarged(image, ratio);
+        const QPixmap face = enlarged(image, ratio);
         for (QWidget *box : {board_.die1Faces.at(k - 1), board_.die2Faces.at(k - 1)})
             static_cast<QLabel *>(box)->setPixmap(face);
     }
