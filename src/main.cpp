@@ -26,6 +26,10 @@ int main(int argc, char *argv[]) {
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
     if (choosingX)
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Qt asks once, at start, whether a screen reader is on; offering the game to the
+    // accessibility bus from the start lets one started later hear it too.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
     // The choice was this process's alone: what the game starts (the readme's viewer) chooses
     // its own.

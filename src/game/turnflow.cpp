@@ -1,6 +1,23 @@
+// What one click sets off, in order; each arrow returns before the next step starts:
+//
+//   tile N clicked, matching the throw (Command_Click)
+//     -> click.wav, to its end      TurnFlow::play -> playSafely -> SoundPlayer::play
+//                                   -> PlaySoundFile (the program's player; tests record)
+//     -> tile N shut
+//     -> sum, die 1 emptied -> die1_txt_Change: all nine shut?
+//            no:  die 1's faces hidden
+//            yes: win: count it -> winner message (modal) -> tada.wav, applause.wav
+//                      -> faces hidden -> New Game (cmdReset_Click), nested here
+//     -> die 2 emptied -> die2_txt_Change
+//     -> Roll enabled
+//
+// Roll and New Game are the same kind of straight sequence; the narration for a screen
+// reader is handed on as each step happens and never waits.
+
 #include "turnflow.h"
 
 #include "dice.h"
+#include "narration.h"
 #include "soundplayer.h"
 
 #include <QAbstractButton>
@@ -8,6 +25,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cmath>
 
 namespace pipwell {
 
@@ -41,6 +59,7 @@ void TurnFlow::cmdReset_Click() {
     board_.newGame->setEnabled(false);
     // A counter that does not read as a number is skipped; New Game is complete without it.
     stats::addOne(board_.counters.gamesToday);
+    narrate(Narration::newGame());
 }
 
 void TurnFlow::cmdRoll_Click() {
@@ -59,17 +78,22 @@ void TurnFlow::cmdRoll_Click() {
     board_.die2->setText(QString::number(second));
     board_.sum->setText(QString::number(first + second));
     board_.roll->setEnabled(false);
+    narrate(Narration::rolled(board_));
+}
+
+bool tileMatches(const Board &board, int tile) {
+    // Exact text: the number box decides what the tile matches, not a number fixed here.
+    const QString number = board.numbers.at(tile - 1)->text();
+    return number == board.die1->text() || number == board.die2->text() ||
+           number == board.sum->text();
 }
 
 void TurnFlow::Command_Click(int tile) {
-    QAbstractButton *button = board_.tiles.at(tile - 1);
-    // Exact text: the number box decides what the tile matches, not a number fixed here.
-    const QString number = board_.numbers.at(tile - 1)->text();
-    if (number != board_.die1->text() && number != board_.die2->text() &&
-        number != board_.sum->text())
+    if (!tileMatches(board_, tile))
         return;
     play(QStringLiteral("click.wav"));
-    button->setEnabled(false);
+    board_.tiles.at(tile - 1)->setEnabled(false);
+    narrate(Narration::shut(tile));
     board_.sum->setText(QString());
     board_.die1->setText(QString()); // finds the win when this was the last tile
     board_.die2->setText(QString());
@@ -89,8 +113,16 @@ void TurnFlow::die2_txt_Change() {
 }
 
 QString TurnFlow::winnerMessage(const QString &won, const QString &total) {
+    // The plural follows the games played; a total that is not a whole number takes the form
+    // of a large count ("5 games"), which reads right around any text.
+    bool counted = false;
+    const double played = total.toDouble(&counted);
+    const int n = counted && played >= 0 && played < 1e9 && played == std::floor(played)
+                      ? static_cast<int>(played)
+                      : 5;
     // Both counters at once: a count that happened to hold "%2" stays as it is.
-    return tr("YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!")
+    return tr("YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!",
+              nullptr, n)
         .arg(won, total);
 }
 
@@ -114,6 +146,11 @@ void TurnFlow::win() {
 
 void TurnFlow::play(const QString &file) {
     playSafely(*services_.sound, soundPath(services_.programDir, file));
+}
+
+void TurnFlow::narrate(const QString &text) {
+    if (services_.narrate)
+        services_.narrate(text);
 }
 
 bool TurnFlow::soundsOn() const {

@@ -15,6 +15,10 @@ class SoundPlayer;
 // New Game, Roll, shutting a tile, the dice display and the end of a game. Each handler is a
 // fixed sequence of widget updates; setting a die's text runs its change handler nested inside
 // the assignment, so the order of the steps is the behaviour.
+/* Whether tile (1 to 9) matches the throw: its number box's text equals die 1, die 2 or the
+   sum, exactly. Open or shut alike. */
+bool tileMatches(const Board &board, int tile);
+
 class TurnFlow : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +26,7 @@ public:
         DiceSource *dice = nullptr;
         SoundPlayer *sound = nullptr;
         std::function<void(const QString &)> announce; // shows a modal message, returns when closed
+        std::function<void(const QString &)> narrate;  // tells a screen reader; never waits
         QString programDir;                            // the sounds stand here
     };
 
@@ -38,6 +43,7 @@ public:
     static QString winnerMessage(const QString &won, const QString &total);
 
 private:
+    void narrate(const QString &text);
     void play(const QString &file);
     bool soundsOn() const;
     bool allTilesShut() const;

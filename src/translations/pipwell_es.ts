@@ -2,6 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Narration</name>
+    <message>
+        <source>Rolled %1 and %2, sum %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile %1 shut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game: all nine tiles are open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open tiles: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut tiles: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for a roll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmmain</name>
     <message>
         <source>&amp;Roll</source>
@@ -69,6 +105,14 @@
     </message>
 </context>
 <context>
+    <name>pipwell::Announcer</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pipwell::FrmMain</name>
     <message>
         <source>Tile %1</source>
@@ -105,9 +149,12 @@
 </context>
 <context>
     <name>pipwell::TurnFlow</name>
-    <message>
+    <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation>¡¡¡¡¡HAS GANADO!!!!! ¡Partidas ganadas hasta ahora: %1 de %2 en total!</translation>
+        <translation type="unfinished">
+            <numerusform>¡¡¡¡¡HAS GANADO!!!!! ¡Partidas ganadas hasta ahora: %1 de %2 en total!</numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

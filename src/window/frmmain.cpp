@@ -1,8 +1,10 @@
 #include "frmmain.h"
 
+#include "announcer.h"
 #include "crispicon.h"
 #include "dice.h"
 #include "help.h"
+#include "narration.h"
 #include "odds.h"
 #include "playsoundfile.h"
 #include "soundplayer.h"
@@ -44,8 +46,16 @@ FrmMain::FrmMain(Services services, QWidget *parent)
         ownSound_ = std::make_unique<SystemSoundPlayer>();
         services_.sound = ownSound_.get();
     }
+    announcer_ = new Announcer(ui_->centralwidget);
     if (!services_.announce)
         services_.announce = [this](const QString &text) { showPlainMessage(this, text); };
+    // What the move said so far (the last tile shut) is heard before the message box.
+    services_.announce = [this, show = std::move(services_.announce)](const QString &text) {
+        announcer_->flush();
+        show(text);
+    };
+    if (!services_.narrate)
+        services_.narrate = [this](const QString &text) { announcer_->say(text); };
     if (services_.programDir.isEmpty())
         services_.programDir = QCoreApplication::applicationDirPath();
 
@@ -69,6 +79,7 @@ FrmMain::FrmMain(Services services, QWidget *parent)
     applyRoleColours();
     sharpenPictures();
     describeForAssistiveTechnology();
+    describeBoard();
     ui_->cmdRoll->setFocus();
     setFixedSize(sizeHint());
     turns_ = new TurnFlow(board_, services_, this);
@@ -79,27 +90,32 @@ FrmMain::~FrmMain() = default;
 
 // A key presses its button about 100 ms after the key (access keys, Enter); a mouse click in
 // between may disable the button meanwhile, and a disabled button takes no click.
-template <typename Receiver, typename Handler>
-void FrmMain::onClick(QAbstractButton *button, Receiver *receiver, Handler handler) {
-    connect(button, &QAbstractButton::clicked, receiver, [button, receiver, handler] {
+void FrmMain::onClick(QAbstractButton *button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this, [button, handler = std::move(handler)] {
         if (button->isEnabled())
-            (receiver->*handler)();
+            handler();
     });
 }
 
 void FrmMain::connectEvents() {
-    onClick(ui_->cmdRoll, turns_, &TurnFlow::cmdRoll_Click);
-    onClick(ui_->cmdReset, turns_, &TurnFlow::cmdReset_Click);
-    onClick(ui_->cmdQuit, this, &FrmMain::cmdQuit_Click);
-    onClick(ui_->Command1, this, &FrmMain::Command1_Click);
-    onClick(ui_->Command2, this, &FrmMain::Command2_Click);
-    onClick(ui_->Command3, this, &FrmMain::Command3_Click);
-    onClick(ui_->Command4, this, &FrmMain::Command4_Click);
-    onClick(ui_->Command5, this, &FrmMain::Command5_Click);
-    onClick(ui_->Command6, this, &FrmMain::Command6_Click);
-    onClick(ui_->Command7, this, &FrmMain::Command7_Click);
-    onClick(ui_->Command8, this, &FrmMain::Command8_Click);
-    onClick(ui_->Command9, this, &FrmMain::Command9_Click);
+    onClick(ui_->cmdRoll, [this] {
+        turns_->cmdRoll_Click();
+        afterMove();
+    });
+    onClick(ui_->cmdReset, [this] {
+        turns_->cmdReset_Click();
+        afterMove();
+    });
+    onClick(ui_->cmdQuit, [this] { cmdQuit_Click(); });
+    // Command1_Click to Command9_Click: one routine, with the tile's number.
+    for (int n = 1; n <= 9; ++n) {
+        onClick(board_.tiles.at(n - 1), [this, n] {
+            const bool shuts = tileMatches(board_, n);
+            turns_->Command_Click(n);
+            if (shuts)
+                afterMove();
+        });
+    }
     connect(ui_->mnuReset, &QAction::triggered, this, &FrmMain::mnuReset_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
     // A checkable menu item flips itself before it reports the trigger; the handler owns the
@@ -116,6 +132,11 @@ void FrmMain::connectEvents() {
         QAbstractButton *tile = board_.tiles.at(n - 1);
         connect(key, &QShortcut::activated, tile, &QAbstractButton::click);
     }
+    // 0 has a screen reader say the whole board, wherever the focus is.
+    connect(new QShortcut(QKeySequence(Qt::Key_0), this), &QShortcut::activated, this, [this] {
+        announcer_->say(Narration::state(board_));
+        announcer_->flush();
+    });
     // Enter presses the focused button, as Space does.
     for (QAbstractButton *button : findChildren<QAbstractButton *>())
         button->installEventFilter(this);
@@ -179,9 +200,35 @@ void FrmMain::describeForAssistiveTechnology() {
         board_.die1Faces.at(k - 1)->setAccessibleName(tr("Die 1 shows %1").arg(k));
         board_.die2Faces.at(k - 1)->setAccessibleName(tr("Die 2 shows %1").arg(k));
     }
+    for (QLineEdit *box : {board_.die1, board_.die2, board_.sum})
+        readAsLabel(box);
     ui_->txtStats->setAccessibleName(ui_->Label3->text());
     ui_->txtTotal->setAccessibleName(ui_->Label5->text());
     ui_->txtWin->setAccessibleName(ui_->Label6->text());
+}
+
+// The board in words where the focus usually is, for a screen reader's "where am I".
+void FrmMain::describeBoard() {
+    const QString state = Narration::state(board_);
+    board_.roll->setAccessibleDescription(state);
+    board_.newGame->setAccessibleDescription(state);
+}
+
+// The focus goes where the next move is: a shut tile cannot keep it, and Qt would otherwise
+// pass it on down the tab chain, as far as Exit, where Space ends the game.
+void FrmMain::afterMove() {
+    QWidget *next = board_.newGame;
+    if (board_.roll->isEnabled())
+        next = board_.roll;
+    else if (const int tile = Narration::firstMatchingTile(board_); tile != 0)
+        next = board_.tiles.at(tile - 1);
+    next->setFocus(Qt::OtherFocusReason);
+    describeBoard();
+    announcer_->flush();
+}
+
+QString FrmMain::lastAnnouncement() const {
+    return announcer_->lastSpoken();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {

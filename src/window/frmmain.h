@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -15,6 +16,7 @@ class frmmain;
 
 namespace pipwell {
 
+class Announcer;
 class RandomDice;
 class SystemSoundPlayer;
 
@@ -49,15 +51,10 @@ public:
     void mnusounds_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
-    void Command1_Click() { turns_->Command_Click(1); }
-    void Command2_Click() { turns_->Command_Click(2); }
-    void Command3_Click() { turns_->Command_Click(3); }
-    void Command4_Click() { turns_->Command_Click(4); }
-    void Command5_Click() { turns_->Command_Click(5); }
-    void Command6_Click() { turns_->Command_Click(6); }
-    void Command7_Click() { turns_->Command_Click(7); }
-    void Command8_Click() { turns_->Command_Click(8); }
-    void Command9_Click() { turns_->Command_Click(9); }
+    // Command1_Click to Command9_Click are TurnFlow::Command_Click with the tile's number.
+
+    /* What a screen reader was last told, without moving the focus. */
+    QString lastAnnouncement() const;
 
 protected:
     /* Form_Unload: never refuses, but waits for a sound that is playing to end. */
@@ -70,8 +67,9 @@ private:
     void sharpenPictures();
     void describeForAssistiveTechnology();
     void connectEvents();
-    template <typename Receiver, typename Handler>
-    void onClick(QAbstractButton *button, Receiver *receiver, Handler handler);
+    void onClick(QAbstractButton *button, std::function<void()> handler);
+    void afterMove();
+    void describeBoard();
 
     std::unique_ptr<Ui::frmmain> ui_;
     std::unique_ptr<RandomDice> ownDice_;
@@ -79,6 +77,7 @@ private:
     Services services_;
     Board board_;
     TurnFlow *turns_ = nullptr;
+    Announcer *announcer_ = nullptr;
     bool closeWaitsForSound_ = false;
 };
 

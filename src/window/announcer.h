@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace pipwell {
+
+// Speaks to a screen reader without moving the focus. Qt 6.4 has no announcement event,
+// but a notification that appears is read wherever the focus is; so a label that nobody
+// sees is given the words and shown again.
+class Announcer : public QObject {
+    Q_OBJECT
+public:
+    /* The label is made inside `parent`, with no size: it takes no pixel and no focus. */
+    explicit Announcer(QWidget *parent);
+
+    /* Held until the next flush, so that what one handler says is read as one. */
+    void say(const QString &text);
+    /* Speaks what was said since the last flush, if anything. */
+    void flush();
+    /* The text most recently spoken. */
+    QString lastSpoken() const;
+
+private:
+    QLabel *notice_;
+    QStringList pending_;
+};
+
+/* The line edit is read by a screen reader as "<its accessible name>: <its text>", like a
+   label, instead of through Qt's line-edit text interface, which loses a last character. */
+void readAsLabel(QLineEdit *box);
+
+} // namespace pipwell
