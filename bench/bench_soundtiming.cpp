@@ -49,6 +49,7 @@
 #include <vector>
 
 using namespace pipwell::testing;
+using pipwell::PlaySoundFile;
 
 namespace {
 

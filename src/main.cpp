@@ -27,8 +27,11 @@ int main(int argc, char *argv[]) {
     if (choosingX)
         qputenv("QT_QPA_PLATFORM", "xcb");
     // Qt asks once, at start, whether a screen reader is on; offering the game to the
-    // accessibility bus from the start lets one started later hear it too.
-    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+    // accessibility bus from the start lets one started later hear it too. Qt takes any
+    // value as "on", so an explicit 0 is honoured here by removing it.
+    if (qEnvironmentVariable("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") == QLatin1String("0"))
+        qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    else
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
     // The choice was this process's alone: what the game starts (the readme's viewer) chooses

@@ -26,8 +26,8 @@ public:
         DiceSource *dice = nullptr;
         SoundPlayer *sound = nullptr;
         std::function<void(const QString &)> announce; // shows a modal message, returns when closed
-        std::function<void(const QString &)> narrate;  // tells a screen reader; never waits
         QString programDir;                            // the sounds stand here
+        std::function<void(const QString &)> narrate;  // tells a screen reader; never waits
     };
 
     /* Connects the two dice boxes' change handlers. The window connects the clicks. */

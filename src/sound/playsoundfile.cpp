@@ -135,10 +135,7 @@ SoundEvents *SoundEvents::instance() {
     return events;
 }
 
-} // namespace pipwell
-
 void PlaySoundFile(const QString &path) {
-    using namespace pipwell;
     NestingGuard nesting;
 
     if (!QCoreApplication::instance())
@@ -155,3 +152,5 @@ void PlaySoundFile(const QString &path) {
     Started started = start(path);
     waitForEnd(path, started);
 }
+
+} // namespace pipwell

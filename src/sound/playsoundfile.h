@@ -3,14 +3,14 @@
 #include <QObject>
 #include <QString>
 
+namespace pipwell {
+
 // Plays one sound file synchronously: returns when the sound has been heard to its end.
 // While it plays the window keeps painting and timers run, but user input is held back
 // and delivered after the call returns. A missing or unreadable file plays a short
 // built-in default sound; with no sound server it returns at once. A stuck sound server
 // cannot hold the caller longer than the sound's length plus one second.
 void PlaySoundFile(const QString &path);
-
-namespace pipwell {
 
 /* Starts playing the file now and returns at once; a later PlaySoundFile of the same path
    only waits for its end. Start-up uses it so that the intro plays while the window is

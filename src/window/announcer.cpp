@@ -31,6 +31,8 @@ public:
         : QAccessibleWidget(box, QAccessible::StaticText) {}
     QString text(QAccessible::Text t) const override {
         const auto *box = static_cast<QLineEdit *>(widget());
+        if (t == QAccessible::Value)
+            return box->text();
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         if (box->text().isEmpty())
@@ -88,10 +90,6 @@ void Announcer::flush() {
     notice_->setText(pending_.join(QLatin1Char(' ')));
     pending_.clear();
     notice_->show();
-}
-
-QString Announcer::lastSpoken() const {
-    return notice_->text();
 }
 
 void readAsLabel(QLineEdit *box) {

@@ -15,15 +15,14 @@ namespace pipwell {
 class Announcer : public QObject {
     Q_OBJECT
 public:
-    /* The label is made inside `parent`, with no size: it takes no pixel and no focus. */
+    /* The label is made inside `parent`, outside its form, with no size: it takes no pixel
+       and no focus. */
     explicit Announcer(QWidget *parent);
 
     /* Held until the next flush, so that what one handler says is read as one. */
     void say(const QString &text);
     /* Speaks what was said since the last flush, if anything. */
     void flush();
-    /* The text most recently spoken. */
-    QString lastSpoken() const;
 
 private:
     QLabel *notice_;

@@ -46,7 +46,7 @@ FrmMain::FrmMain(Services services, QWidget *parent)
         ownSound_ = std::make_unique<SystemSoundPlayer>();
         services_.sound = ownSound_.get();
     }
-    announcer_ = new Announcer(ui_->centralwidget);
+    announcer_ = new Announcer(this);
     if (!services_.announce)
         services_.announce = [this](const QString &text) { showPlainMessage(this, text); };
     // What the move said so far (the last tile shut) is heard before the message box.
@@ -225,10 +225,6 @@ void FrmMain::afterMove() {
     next->setFocus(Qt::OtherFocusReason);
     describeBoard();
     announcer_->flush();
-}
-
-QString FrmMain::lastAnnouncement() const {
-    return announcer_->lastSpoken();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {

@@ -53,9 +53,6 @@ public:
     void mnuAbout_Click();
     // Command1_Click to Command9_Click are TurnFlow::Command_Click with the tile's number.
 
-    /* What a screen reader was last told, without moving the focus. */
-    QString lastAnnouncement() const;
-
 protected:
     /* Form_Unload: never refuses, but waits for a sound that is playing to end. */
     void closeEvent(QCloseEvent *event) override;

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 
 using namespace pipwell::testing;
+using pipwell::PlaySoundFile;
 
 class TestSoundNoServer : public QObject, SoundFolder {
     Q_OBJECT

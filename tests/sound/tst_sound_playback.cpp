@@ -14,6 +14,7 @@
 #include <optional>
 
 using namespace pipwell::testing;
+using pipwell::PlaySoundFile;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <csignal>
 
 using namespace pipwell::testing;
+using pipwell::PlaySoundFile;
 
 class TestSoundServerFailure : public QObject, SoundFolder {
     Q_OBJECT

@@ -18,6 +18,20 @@ QAccessibleInterface *accessible(QWidget *w) {
     return QAccessible::queryAccessibleInterface(w);
 }
 
+// What a screen reader is told without a change of focus: the words of each notification
+// as it appears.
+struct Listener : QObject {
+    explicit Listener(QWidget *notice) { notice->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        QAccessibleInterface *iface = accessible(static_cast<QWidget *>(watched));
+        if (event->type() == QEvent::Show && iface->role() == QAccessible::Notification)
+            said << iface->text(QAccessible::Name);
+        return false;
+    }
+    QString last() const { return said.value(said.size() - 1); }
+    QStringList said;
+};
+
 } // namespace
 
 class TestAccess : public DesignedLook {
@@ -110,6 +124,50 @@ private Q_SLOTS:
         QCOMPARE(w.sound.names(),
                  (QStringList{QStringLiteral("roll.wav"), QStringLiteral("click.wav"),
                               QStringLiteral("roll.wav"), QStringLiteral("click.wav")}));
+    }
+
+    // Every move is heard wherever the focus is, in the order of the turn, and the focus
+    // waits where the next move is; 0 tells the whole board.
+    void movesAreSpokenAndTheFocusFollows() {
+        TestWindow w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.frm));
+        const Board &board = w.board();
+        Listener reader(w.frm.findChild<QWidget *>(QStringLiteral("announcement")));
+        const QStringList &said = reader.said;
+        const auto last = [&] { return reader.last(); };
+        int saidBeforeMessage = -1;
+        w.onMessage = [&] { saidBeforeMessage = int(said.size()); };
+        w.roll(5, 4);
+        QCOMPARE(last(), QStringLiteral("Rolled 5 and 4, sum 9."));
+        QCOMPARE(QApplication::focusWidget(), board.tiles.at(3)); // the first tile it shuts
+        QCOMPARE(accessible(board.die1)->text(QAccessible::Name), QStringLiteral("Die 1: 5"));
+        key(Qt::Key_9);
+        QCOMPARE(last(), QStringLiteral("Tile 9 shut."));
+        QCOMPARE(QApplication::focusWidget(), board.roll);
+        key(Qt::Key_0);
+        QCOMPARE(last(), QStringLiteral("Open tiles: 1, 2, 3, 4, 5, 6, 7, 8. Shut tiles: 9. "
+                                        "Waiting for a roll."));
+        QCOMPARE(accessible(board.roll)->text(QAccessible::Description), last());
+
+        for (int n : {1, 2, 3, 6}) // then 1 and 2 against tiles 4, 5, 7 and 8 alone
+            w.shut(n, n, n);
+        const int before = int(said.size());
+        w.roll(1, 2);
+        QCOMPARE(said.size(), before + 1); // one announcement for the roll, the stuck throw in it
+        QCOMPARE(last(), QStringLiteral("Rolled 1 and 2, sum 3. "
+                                        "No open tile matches: choose New Game."));
+        QCOMPARE(QApplication::focusWidget(), board.newGame);
+        key(Qt::Key_Space);
+        QTRY_COMPARE(last(), QStringLiteral("New game: all nine tiles are open."));
+        QCOMPARE(QApplication::focusWidget(), board.roll);
+
+        w.lastTileLeft();
+        w.shut(4, 5, 9); // the win: the shut tile before the message, the new game after it
+        QCOMPARE(w.messages.size(), 1);
+        QCOMPARE(said.value(saidBeforeMessage - 1), QStringLiteral("Tile 9 shut."));
+        QCOMPARE(said.size(), saidBeforeMessage + 1);
+        QCOMPARE(last(), QStringLiteral("New game: all nine tiles are open."));
+        QCOMPARE(QApplication::focusWidget(), board.roll);
     }
 
     void digitsPlayAWholeGame() {
