@@ -20,8 +20,8 @@ need_x
 
 leave() { # leave <route> <window>
     case $1 in
-    exit-button) click "$2" "$EXIT_X" "$EXIT_Y" ;;
-    file-exit) choose "$2" "$FILE_MENU_X" ;;
+    exit-button) press "$2" cmdQuit ;;
+    file-exit) choose "$2" File ;;
     close-box) "$wm_delete" "$2" ;;
     esac
 }
@@ -69,7 +69,7 @@ no-server)
         WAYLAND_DISPLAY=pipwell-test-none PULSE_SERVER=unix:/nonexistent/pipwell-test/native \
         "PATH=$tmp/bin:$PATH" "PIPWELL_OPENED=$tmp/opened" "$exe"; then
         sleep 1
-        choose "$window" "$HELP_MENU_X"
+        choose "$window" Help
         if ! wait_filled "$tmp/opened.env"; then
             fail "on a Wayland desktop, Help > Instructions started no viewer"
         elif grep -qx 'QT_QPA_PLATFORM=xcb' "$tmp/opened.env"; then
@@ -100,7 +100,7 @@ sound)
         start "$err" "$game/pipwell" || continue
         sleep 0.3
         began=$(now_ms)
-        click "$window" "$ROLL_X" "$ROLL_Y"
+        press "$window" cmdRoll
         sleep 0.5
         leave "$route" "$window"
         ended_cleanly "$route" "$err" 10 || continue
