@@ -8,7 +8,8 @@
 #       once more as on a Wayland desktop.
 #   real_program.sh sound <pipwell> <wm-delete helper>
 #       Each way out taken while Roll's sound (2 s) plays: the program waits for the sound,
-#       then ends, no later than the sound's length plus one second (and some slack).
+#       then ends, no later than the sound's length plus one second (and some slack). The
+#       window shows only once the intro (1.5 s) has been heard.
 #
 # Exits 77 (skipped) without an X server, or in the sound mode without a sound server.
 set -u
@@ -93,11 +94,15 @@ sound)
     game="$tmp/game"
     copy_program "$game" "$exe" || exit 1
     sox -n -r 44100 -c 1 -b 16 "$game/roll.wav" synth 2.0 sine 440 vol 0.3 || exit 1
+    sox -n -r 44100 -c 1 -b 16 "$game/intro.wav" synth 1.5 sine 660 vol 0.3 || exit 1
     length_ms=2000
     for route in "${routes[@]}"; do
         failed_before=$failures
         err="$tmp/$route.err"
+        began=$(now_ms)
         start "$err" "$game/pipwell" || continue
+        shown=$(($(now_ms) - began))
+        [ "$shown" -ge 1500 ] || fail "$route: the window showed $shown ms after start, during the intro"
         sleep 0.3
         began=$(now_ms)
         press "$window" cmdRoll
