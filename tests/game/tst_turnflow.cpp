@@ -75,7 +75,11 @@ private Q_SLOTS:
                     const bool matches = n == a || n == b || n == a + b;
                     if (!matches) {
                         QVERIFY2(table.state() == rolled,
-                                 qPrintable(QStringLiteral("%1+%2 tile %3").arg(a).arg(b).arg(n)));
+                                 qPrintable(QStringLiteral("%1+%2 tile %3: %4")
+                                                .arg(a)
+                                                .arg(b)
+                                                .arg(n)
+                                                .arg(differences(table.state(), rolled))));
                         QVERIFY(table.sound.paths.isEmpty());
                     } else {
                         BoardState want = rolled;
@@ -90,7 +94,7 @@ private Q_SLOTS:
                                                 .arg(a)
                                                 .arg(b)
                                                 .arg(n)
-                                                .arg(table.state().describe())));
+                                                .arg(differences(table.state(), want))));
                         QCOMPARE(table.sound.names(), QStringList{QStringLiteral("click.wav")});
                     }
                     table.newGame();

@@ -99,10 +99,10 @@ for place in "${places[@]}"; do
         continue
     fi
     sleep 0.3
-    choose "$window" "$HELP_MENU_X"
+    choose "$window" Help
     wait_filled "$opened"
     sleep 0.2 # an opener started twice would show by now
-    click "$window" "$EXIT_X" "$EXIT_Y"
+    press "$window" cmdQuit
     ended_cleanly "$place" "$err" 10 || continue
 
     # Its own intro, and no sound from anywhere else.

@@ -8,7 +8,8 @@
 #       once more as on a Wayland desktop.
 #   real_program.sh sound <pipwell> <wm-delete helper>
 #       Each way out taken while Roll's sound (2 s) plays: the program waits for the sound,
-#       then ends, no later than the sound's length plus one second (and some slack).
+#       then ends, no later than the sound's length plus one second (and some slack). The
+#       window shows only once the intro (1.5 s) has been heard.
 #
 # Exits 77 (skipped) without an X server, or in the sound mode without a sound server.
 set -u
@@ -20,8 +21,8 @@ need_x
 
 leave() { # leave <route> <window>
     case $1 in
-    exit-button) click "$2" "$EXIT_X" "$EXIT_Y" ;;
-    file-exit) choose "$2" "$FILE_MENU_X" ;;
+    exit-button) press "$2" cmdQuit ;;
+    file-exit) choose "$2" File ;;
     close-box) "$wm_delete" "$2" ;;
     esac
 }
@@ -69,7 +70,7 @@ no-server)
         WAYLAND_DISPLAY=pipwell-test-none PULSE_SERVER=unix:/nonexistent/pipwell-test/native \
         "PATH=$tmp/bin:$PATH" "PIPWELL_OPENED=$tmp/opened" "$exe"; then
         sleep 1
-        choose "$window" "$HELP_MENU_X"
+        choose "$window" Help
         if ! wait_filled "$tmp/opened.env"; then
             fail "on a Wayland desktop, Help > Instructions started no viewer"
         elif grep -qx 'QT_QPA_PLATFORM=xcb' "$tmp/opened.env"; then
@@ -93,14 +94,18 @@ sound)
     game="$tmp/game"
     copy_program "$game" "$exe" || exit 1
     sox -n -r 44100 -c 1 -b 16 "$game/roll.wav" synth 2.0 sine 440 vol 0.3 || exit 1
+    sox -n -r 44100 -c 1 -b 16 "$game/intro.wav" synth 1.5 sine 660 vol 0.3 || exit 1
     length_ms=2000
     for route in "${routes[@]}"; do
         failed_before=$failures
         err="$tmp/$route.err"
+        began=$(now_ms)
         start "$err" "$game/pipwell" || continue
+        shown=$(($(now_ms) - began))
+        [ "$shown" -ge 1500 ] || fail "$route: the window showed $shown ms after start, during the intro"
         sleep 0.3
         began=$(now_ms)
-        click "$window" "$ROLL_X" "$ROLL_Y"
+        press "$window" cmdRoll
         sleep 0.5
         leave "$route" "$window"
         ended_cleanly "$route" "$err" 10 || continue

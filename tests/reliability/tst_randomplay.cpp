@@ -184,7 +184,7 @@ private:
         t.log.clear();
         const BoardState start = waiting(QStringLiteral("123456789"));
         if (readBoard(t.board()) != start)
-            violation(QStringLiteral("start-up board ") + readBoard(t.board()).describe());
+            violation(QStringLiteral("start-up board ") + differences(readBoard(t.board()), start));
         if (!t.board().sounds->isChecked())
             violation(QStringLiteral("Sounds starts unchecked"));
         if (!QTest::qWaitForWindowActive(t.window.get()))

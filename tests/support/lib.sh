@@ -4,10 +4,7 @@
 # gone when it exits.
 # shellcheck shell=bash disable=SC2034  # the variables are for the scripts that source this
 
-# Where the controls are, in window coordinates (the menu bar is 18 pixels high).
-ROLL_X=44 ROLL_Y=154
-EXIT_X=220 EXIT_Y=154
-FILE_MENU_X=19 HELP_MENU_X=112 MENU_Y=8
+form="$(dirname -- "${BASH_SOURCE[0]}")/../../src/window/frmmain.ui"
 
 # Messages that point at a fault while the program runs or ends.
 FAULTS='destroyed while|QObject|Assertion|ASSERT|Sanitizer|runtime error|terminate called|QThread|main\(\) thread'
@@ -59,16 +56,41 @@ find_window() {
         head -n1
 }
 
-click() { # click <window> <x> <y>
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+# press <window> <object name>: clicks the middle of one of the form's controls. Its place is
+# read from the form, below the menu bar, which is as high as the font makes it: the window's
+# height less the form's.
+press() {
+    local height where
+    height=$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p')
+    where=$(/usr/bin/python3 -c '
+import sys, xml.etree.ElementTree as ET
+central = ET.parse(sys.argv[1]).find(".//widget[@name=\"centralwidget\"]")
+def middle(parent, x, y):
+    for w in parent.findall("widget"):
+        r = [int(w.findtext("property[@name=\"geometry\"]/rect/" + k, "0"))
+             for k in ("x", "y", "width", "height")]
+        if w.get("name") == sys.argv[2]:
+            return "%d %d" % (x + r[0] + r[2] // 2, y + r[1] + r[3] // 2)
+        found = middle(w, x + r[0], y + r[1])
+        if found:
+            return found
+print(middle(central, 0, int(sys.argv[3]) - int(central.findtext("property[@name=\"minimumSize\"]/size/height"))))
+' "$form" "$2" "$height") || return 1
+    # shellcheck disable=SC2086  # x and y
+    xdotool mousemove --window "$1" $where click 1
 }
 
-# choose <window> <menu x>: opens the menu and takes its first item that can be chosen
-# (File: Exit, as Reset Stats is unavailable; Help: Instructions).
+# choose <window> <File|Help>: takes the menu's first item that can be chosen (File: Exit, as
+# Reset Stats is unavailable; Help: Instructions). From the keyboard, as the font decides where
+# the menus' titles stand: Alt goes to the menu bar, Down opens File, Left goes round to Help.
 choose() {
-    click "$1" "$2" "$MENU_Y"
+    xdotool mousemove --window "$1" 0 0 key alt Down
     sleep 0.3
-    xdotool key Down Return
+    if [ "$2" = Help ]; then
+        xdotool key Left
+        sleep 0.3
+    fi
+    xdotool key Return
 }
 
 # stand_in_opener <folder>: an xdg-open there, for the desktop's opener, that records its

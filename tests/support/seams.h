@@ -67,15 +67,32 @@ struct BoardState {
     QString today, total, won;
 
     bool operator==(const BoardState &) const = default;
-    QString describe() const {
-        return QStringLiteral(
-                   "open=%1 dice=[%2|%3|%4] roll=%5 new=%6 faces=[%7] counters=%8/%9/%10")
-            .arg(open, die1, die2, sum)
-            .arg(roll)
-            .arg(newGame)
-            .arg(faces, today, total, won);
+    // Given another board, only the fields that differ from it.
+    QString describe(const BoardState *other = nullptr) const {
+        const auto fields = [](const BoardState &s) {
+            return QStringList{QStringLiteral("open=") + s.open,
+                               QStringLiteral("dice=[%1|%2|%3]").arg(s.die1, s.die2, s.sum),
+                               QStringLiteral("roll=%1").arg(s.roll),
+                               QStringLiteral("new=%1").arg(s.newGame),
+                               QStringLiteral("faces=[%1]").arg(s.faces),
+                               QStringLiteral("counters=%1/%2/%3").arg(s.today, s.total, s.won)};
+        };
+        QStringList mine = fields(*this);
+        if (other != nullptr) {
+            const QStringList theirs = fields(*other);
+            for (qsizetype i = mine.size() - 1; i >= 0; --i) {
+                if (mine.at(i) == theirs.at(i))
+                    mine.removeAt(i);
+            }
+        }
+        return mine.join(QLatin1Char(' '));
     }
 };
+
+// The fields in which a board differs from the one expected, as "open=12, expected open=123".
+inline QString differences(const BoardState &actual, const BoardState &expected) {
+    return actual.describe(&expected) + QStringLiteral(", expected ") + expected.describe(&actual);
+}
 
 // A board waiting for a roll, with the given tiles open and counters.
 inline BoardState waiting(const QString &open, int today = 0, int total = 0, int won = 0) {
@@ -129,9 +146,18 @@ inline BoardState readBoard(const Board &board) {
 
 } // namespace pipwell::testing
 
-// Lets QCOMPARE print a board that differs.
+// Lets QCOMPARE print the fields in which two boards differ, and QList comparisons the boards.
 namespace QTest {
 template <> inline char *toString(const pipwell::testing::BoardState &state) {
     return qstrdup(state.describe().toUtf8().constData());
+}
+inline bool qCompare(const pipwell::testing::BoardState &actual,
+                     const pipwell::testing::BoardState &expected, const char *actualExpr,
+                     const char *expectedExpr, const char *file, int line) {
+    return compare_helper(
+        actual == expected, "Compared boards differ",
+        [&] { return qstrdup(actual.describe(&expected).toUtf8().constData()); },
+        [&] { return qstrdup(expected.describe(&actual).toUtf8().constData()); }, actualExpr,
+        expectedExpr, file, line);
 }
 } // namespace QTest

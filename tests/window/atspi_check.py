@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Reads the running game from outside, as a screen reader does, through AT-SPI.
+"""Reads the running game from outside, as a screen reader does, through AT-SPI: in English,
+and started in German.
 
 Usage: atspi_check.py PATH_TO_PIPWELL
 Needs DISPLAY and a session bus (DBUS_SESSION_BUS_ADDRESS). Exit 0: all seen; 77: skipped.
@@ -30,14 +31,24 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
-def find_app(name, seconds):
+def find_app(pid, seconds):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and (app.name or "").lower() == name:
+            if app is not None and app.get_process_id() == pid:
                 return app
+        time.sleep(0.2)
+    return None
+
+
+def find_soon(app, name, role):
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        found = by_name(app, name, role)
+        if found is not None:
+            return found
         time.sleep(0.2)
     return None
 
@@ -52,53 +63,28 @@ def by_name(app, name, role=None):
     return None
 
 
-def main():
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+failures = []
+
+
+def check(what, ok):
+    print(("PASS: " if ok else "FAIL: ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def run_game(checks, **env):
+    """Runs the game in English, or as env says, hands its accessible application to checks,
+    and ends it."""
+    inherited = {k: v for k, v in os.environ.items()
+                 if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    env = dict(inherited, LANG="C.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_QPA_PLATFORM="xcb", **env)
     game = subprocess.Popen([sys.argv[1]], env=env)
-    failures = []
     try:
-        app = find_app("pipwell", 20)
-        if app is None:
-            print("FAIL: the game never appeared in the accessibility registry")
-            return 1
-
-        def check(what, ok):
-            print(("PASS: " if ok else "FAIL: ") + what)
-            if not ok:
-                failures.append(what)
-
-        deadline = time.monotonic() + 10
-        roll = None
-        while roll is None and time.monotonic() < deadline:
-            roll = by_name(app, "Roll", pyatspi.ROLE_PUSH_BUTTON)
-            time.sleep(0.2)
-        check("Roll is a push button", roll is not None)
-        for n in range(1, 10):
-            tile = by_name(app, "Tile %d" % n, pyatspi.ROLE_PUSH_BUTTON)
-            check("Tile %d is a push button, open" % n,
-                  tile is not None and tile.getState().contains(pyatspi.STATE_ENABLED))
-        new_game = by_name(app, "New Game", pyatspi.ROLE_PUSH_BUTTON)
-        check("New Game starts unavailable",
-              new_game is not None and not new_game.getState().contains(pyatspi.STATE_ENABLED))
-        check("Exit is a push button", by_name(app, "Exit", pyatspi.ROLE_PUSH_BUTTON) is not None)
-        die1 = by_name(app, "Die 1")
-        check("Die 1 is named and empty",
-              die1 is not None and die1.queryText().getText(0, -1) == "")
-
-        if roll is not None:
-            roll.queryAction().doAction(0)  # press
-            value = ""
-            deadline = time.monotonic() + 10
-            while time.monotonic() < deadline and value == "":
-                value = die1.queryText().getText(0, -1) if die1 else ""
-                time.sleep(0.2)
-            check("Die 1 reads 1 to 6 after Roll", value in {"1", "2", "3", "4", "5", "6"})
-            face = by_name(app, "Die 1 shows %s" % value) if value else None
-            check("the face picture says what it shows",
-                  face is not None and face.getState().contains(pyatspi.STATE_SHOWING))
-            check("New Game is available after the roll",
-                  new_game is not None and new_game.getState().contains(pyatspi.STATE_ENABLED))
-        return 1 if failures else 0
+        app = find_app(game.pid, 20)
+        check("the game appears in the accessibility registry", app is not None)
+        if app is not None:
+            checks(app)
     finally:
         game.terminate()
         try:
@@ -107,4 +93,42 @@ def main():
             game.kill()
 
 
-sys.exit(main())
+def in_english(app):
+    roll = find_soon(app, "Roll", pyatspi.ROLE_PUSH_BUTTON)
+    check("Roll is a push button", roll is not None)
+    for n in range(1, 10):
+        tile = by_name(app, "Tile %d" % n, pyatspi.ROLE_PUSH_BUTTON)
+        check("Tile %d is a push button, open" % n,
+              tile is not None and tile.getState().contains(pyatspi.STATE_ENABLED))
+    new_game = by_name(app, "New Game", pyatspi.ROLE_PUSH_BUTTON)
+    check("New Game starts unavailable",
+          new_game is not None and not new_game.getState().contains(pyatspi.STATE_ENABLED))
+    check("Exit is a push button", by_name(app, "Exit", pyatspi.ROLE_PUSH_BUTTON) is not None)
+    die1 = by_name(app, "Die 1")
+    check("Die 1 is named and empty",
+          die1 is not None and die1.queryText().getText(0, -1) == "")
+
+    if roll is not None:
+        roll.queryAction().doAction(0)  # press
+        value = ""
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and value == "":
+            value = die1.queryText().getText(0, -1) if die1 else ""
+            time.sleep(0.2)
+        check("Die 1 reads 1 to 6 after Roll", value in {"1", "2", "3", "4", "5", "6"})
+        face = by_name(app, "Die 1 shows %s" % value) if value else None
+        check("the face picture says what it shows",
+              face is not None and face.getState().contains(pyatspi.STATE_SHOWING))
+        check("New Game is available after the roll",
+              new_game is not None and new_game.getState().contains(pyatspi.STATE_ENABLED))
+
+
+# The window is built after the player's language is in place.
+def in_german(app):
+    check("in German, Roll reads Würfeln",
+          find_soon(app, "Würfeln", pyatspi.ROLE_PUSH_BUTTON) is not None)
+
+
+run_game(in_english)
+run_game(in_german, LANGUAGE="de")
+sys.exit(1 if failures else 0)

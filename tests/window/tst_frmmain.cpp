@@ -205,6 +205,9 @@ private Q_SLOTS:
             auto *button = w.find<QAbstractButton>(name);
             QCOMPARE(button->iconSize(), QSize(32, 32));
             QCOMPARE(button->icon().pixmap(32, 32).size(), QSize(32, 32));
+            // Shut or unavailable it is greyed, also once its open picture was drawn.
+            QVERIFY(button->icon().pixmap(32, 32, QIcon::Disabled).toImage() !=
+                    button->icon().pixmap(32, 32).toImage());
         }
         for (int k = 1; k <= 6; ++k) {
             for (int die = 1; die <= 2; ++die) {
