@@ -1,4 +1,5 @@
 #include "frmmain.h"
+#include "platform.h"
 #include "playsoundfile.h"
 #include "startup.h"
 #include "windowlog.h"
@@ -18,21 +19,14 @@ int main(int argc, char *argv[]) {
         pipwell::startSoundEarly(pipwell::FrmMain::introPath(services.programDir));
     std::jthread readingFonts = pipwell::readFontsAhead();
 
-    // The window is a fixed pixel design that X (XWayland on a Wayland desktop) shows with
-    // the desktop's own title bar. Qt's Wayland plugin is not a dependency; without this
-    // Qt would look for it first on a Wayland desktop and print a warning before falling
-    // back to X. An explicit QT_QPA_PLATFORM still wins.
-    const bool choosingX =
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (choosingX)
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    // The choice was this process's alone: what the game starts (the readme's viewer) chooses
+    // The platform is this process's own: what the game starts (the readme's viewer) chooses
     // its own.
-    if (choosingX) {
+    const QByteArray platform = pipwell::platformForThisProcess();
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+    QApplication app(argc, argv);
+    if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
-        qCDebug(pipwell::lcWindow, "showing the window through X");
-    }
     QApplication::setApplicationName(QStringLiteral("Pipwell"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pipwell"));
