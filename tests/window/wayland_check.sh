@@ -17,10 +17,12 @@ skip() {
     echo "SKIP: $*"
     exit 77
 }
-command -v weston >/dev/null && command -v weston-screenshooter >/dev/null ||
+if ! command -v weston >/dev/null || ! command -v weston-screenshooter >/dev/null; then
     skip "needs weston"
-[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+fi
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     skip "needs a session bus and pyatspi (run under dev/with-test-services)"
+fi
 
 export XDG_RUNTIME_DIR="$tmp/runtime" WAYLAND_DISPLAY=pipwell-test
 mkdir -m 700 "$XDG_RUNTIME_DIR"
