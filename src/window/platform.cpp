@@ -69,12 +69,13 @@ bool compositorDrawsTitleBars() {
 
 QByteArray platformForThisProcess() {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QByteArray platform = choosePlatform(
+    QByteArray platform = choosePlatform(
         env, [&env] { return waylandPluginInstalled(env); }, compositorDrawsTitleBars);
-    if (platform.isEmpty())
+    if (platform.isEmpty()) {
         qCDebug(lcWindow, "the platform is Qt's own choice");
-    else
+    } else {
         qCDebug(lcWindow, "showing the window through %s", platform.constData());
+    }
     return platform;
 }
 

@@ -18,8 +18,9 @@ QPoint find(const QImage &shot, const QImage &want, int left, int top, int botto
     for (int y = qMax(top, 0); y <= qMin(bottom, shot.height() - want.height()); ++y) {
         for (int x = qMax(left, 0); x <= shot.width() - want.width(); ++x) {
             int row = 0;
-            while (row < want.height() && std::memcmp(shot.constScanLine(y + row) + x * 4,
-                                                      want.constScanLine(row), rowBytes) == 0)
+            while (row < want.height() &&
+                   std::memcmp(shot.constScanLine(y + row) + static_cast<ptrdiff_t>(x) * 4,
+                               want.constScanLine(row), rowBytes) == 0)
                 ++row;
             if (row == want.height())
                 return {x, y};
