@@ -1,4 +1,5 @@
 #include "frmmain.h"
+#include "platform.h"
 #include "playsoundfile.h"
 #include "startup.h"
 #include "windowlog.h"
@@ -18,14 +19,6 @@ int main(int argc, char *argv[]) {
         pipwell::startSoundEarly(pipwell::FrmMain::introPath(services.programDir));
     std::jthread readingFonts = pipwell::readFontsAhead();
 
-    // The window is a fixed pixel design that X (XWayland on a Wayland desktop) shows with
-    // the desktop's own title bar. Qt's Wayland plugin is not a dependency; without this
-    // Qt would look for it first on a Wayland desktop and print a warning before falling
-    // back to X. An explicit QT_QPA_PLATFORM still wins.
-    const bool choosingX =
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (choosingX)
-        qputenv("QT_QPA_PLATFORM", "xcb");
     // Qt asks once, at start, whether a screen reader is on; offering the game to the
     // accessibility bus from the start lets one started later hear it too. Qt takes any
     // value as "on", so an explicit 0 is honoured here by removing it.
@@ -33,13 +26,14 @@ int main(int argc, char *argv[]) {
         qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
     else
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    QApplication app(argc, argv);
-    // The choice was this process's alone: what the game starts (the readme's viewer) chooses
+    // The platform is this process's own: what the game starts (the readme's viewer) chooses
     // its own.
-    if (choosingX) {
+    const QByteArray platform = pipwell::platformForThisProcess();
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+    QApplication app(argc, argv);
+    if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
-        qCDebug(pipwell::lcWindow, "showing the window through X");
-    }
     QApplication::setApplicationName(QStringLiteral("Pipwell"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Pipwell"));

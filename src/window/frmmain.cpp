@@ -82,6 +82,11 @@ FrmMain::FrmMain(Services services, QWidget *parent)
     describeBoard();
     ui_->cmdRoll->setFocus();
     setFixedSize(sizeHint());
+    // The window cannot grow: no maximise box, on X (the Motif hints) and in the title bar
+    // Qt draws itself on Wayland. Naming the hints leaves out the ones not named.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     turns_ = new TurnFlow(board_, services_, this);
     connectEvents();
 }

@@ -75,6 +75,8 @@ for pkg in libqt6widgets6 libpulse0 libsndfile1 fonts-dejavu-core; do
 done
 # Sound goes straight to the sound server; Qt Multimedia is no longer used.
 grep -q multimedia <<<"$depends" && fail "Depends still names Qt Multimedia"
+grep -qE "(^|, )qt6-wayland(,|$)" <<<"$(dpkg-deb -f "$deb" Recommends)" ||
+    fail "Recommends lacks qt6-wayland"
 [[ $(dpkg-deb -f "$deb" Package) == pipwell ]] || fail "Package is not pipwell"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "Version is not $version"
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "Section is not games"

@@ -60,9 +60,9 @@ no-server)
         ended_cleanly "$route" "$err" 5
         [ "$failures" -eq "$failed_before" ] && echo "ok: $route without a sound server"
     done
-    # A Wayland desktop (Qt's Wayland plugin is not installed, XWayland is there): the game
-    # goes through X without complaint unless QT_QPA_PLATFORM says otherwise, and that choice
-    # is its own: the readme's viewer, started from Help > Instructions, makes its own.
+    # A Wayland desktop whose compositor does not answer (XWayland is there): the game goes
+    # through X without complaint unless QT_QPA_PLATFORM says otherwise, and that choice is
+    # its own: the readme's viewer, started from Help > Instructions, makes its own.
     failed_before=$failures
     err="$tmp/wayland.err"
     stand_in_opener "$tmp/bin" || exit 1
@@ -70,6 +70,10 @@ no-server)
         WAYLAND_DISPLAY=pipwell-test-none PULSE_SERVER=unix:/nonexistent/pipwell-test/native \
         "PATH=$tmp/bin:$PATH" "PIPWELL_OPENED=$tmp/opened" "$exe"; then
         sleep 1
+        # No maximise box: the Motif hints leave out its function (0x10) and decoration (0x40).
+        read -r _ functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+        (((${functions:-0x10} & 0x10) == 0 && (${decorations:-0x40} & 0x40) == 0)) ||
+            fail "the window offers a maximise box (Motif hints ${functions:-} ${decorations:-})"
         choose "$window" Help
         if ! wait_filled "$tmp/opened.env"; then
             fail "on a Wayland desktop, Help > Instructions started no viewer"

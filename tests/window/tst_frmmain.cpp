@@ -1,6 +1,7 @@
 // The window as the player first sees it: every control, the menus, start-up and the exits.
 
 #include "odds.h"
+#include "platform.h"
 #include "testwindow.h"
 
 #include <QGroupBox>
@@ -289,6 +290,53 @@ private Q_SLOTS:
         w.action("mnusounds")->setChecked(false);
         w.frm.loadAndShow();
         QCOMPARE(w.sound.names(), QStringList{QStringLiteral("intro.wav")});
+    }
+
+    // The platform for each kind of session; the compositor is asked only where its answer
+    // decides.
+    void platformChoice_data() {
+        QTest::addColumn<QStringList>("env");
+        QTest::addColumn<bool>("plugin");
+        QTest::addColumn<bool>("drawsTitleBars");
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<bool>("asked");
+        const auto desktop = [](const char *name) {
+            return QStringList{QStringLiteral("DISPLAY=:0"),
+                               QStringLiteral("WAYLAND_DISPLAY=wayland-0"),
+                               QStringLiteral("XDG_CURRENT_DESKTOP=") + QLatin1String(name)};
+        };
+        const QByteArray x = "xcb";
+        const QByteArray wayland = "wayland";
+        QTest::newRow("GNOME") << desktop("GNOME") << true << false << x << true;
+        QTest::newRow("KDE") << desktop("KDE") << true << true << wayland << true;
+        QTest::newRow("weston") << desktop("weston") << true << false << x << true;
+        QTest::newRow("sway") << desktop("sway") << true << true << wayland << true;
+        QTest::newRow("KDE, no plugin") << desktop("KDE") << false << true << x << false;
+        QTest::newRow("no XWayland") << QStringList{QStringLiteral("XDG_SESSION_TYPE=wayland")}
+                                     << true << false << wayland << false;
+        QTest::newRow("X only") << QStringList{QStringLiteral("DISPLAY=:0")} << true << true << x
+                                << false;
+        QTest::newRow("explicit") << desktop("KDE") +
+                                         QStringList{QStringLiteral("QT_QPA_PLATFORM=xcb")}
+                                  << true << true << QByteArray() << false;
+        QTest::newRow("no display") << QStringList() << true << true << QByteArray() << false;
+    }
+    void platformChoice() {
+        QFETCH(QStringList, env);
+        QFETCH(bool, plugin);
+        QFETCH(bool, drawsTitleBars);
+        QProcessEnvironment environment;
+        for (const QString &variable : std::as_const(env))
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        bool asked = false;
+        const QByteArray platform = choosePlatform(
+            environment, [&] { return plugin; },
+            [&] {
+                asked = true;
+                return drawsTitleBars;
+            });
+        QTEST(platform, "platform");
+        QTEST(asked, "asked");
     }
 
     void threeWaysOut_data() {
