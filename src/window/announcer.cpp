@@ -94,6 +94,11 @@ void Announcer::flush() {
 
 void readAsLabel(QLineEdit *box) {
     speakAs(box, SpokenAs::Label);
+    // The name carries the number: a screen reader that keeps names must hear of the change.
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] {
+        QAccessibleEvent changed(box, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 }
 
 } // namespace pipwell
