@@ -94,7 +94,7 @@ private Q_SLOTS:
         LooseBoard loose;
         RecordingSound sound;
         RandomDice dice(20261208);
-        TurnFlow flow(loose.board, {&dice, &sound, {}, QStringLiteral("/tmp")});
+        TurnFlow flow(loose.board, {&dice, &sound, {}, {}, QStringLiteral("/tmp")});
 
         constexpr int rolls = 60000;
         std::vector<long> first(6), second(6), pairs(36), successive(36);
@@ -151,7 +151,7 @@ private Q_SLOTS:
         LooseBoard loose;
         RecordingSound sound;
         ScriptedDice dice;
-        TurnFlow flow(loose.board, {&dice, &sound, {}, QStringLiteral("/tmp")});
+        TurnFlow flow(loose.board, {&dice, &sound, {}, {}, QStringLiteral("/tmp")});
         loose.board.counters.gamesToday->setText(QString());
         dice.push(2, 2);
         flow.cmdRoll_Click();
