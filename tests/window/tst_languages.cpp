@@ -109,16 +109,18 @@ private Q_SLOTS:
 
         // The desktop's menus and software centres.
         const QString entry = sourceText(QStringLiteral("/packaging/org.example.Pipwell.desktop"));
-        for (const char *key : {"Name", "Comment", "Keywords"})
+        for (const char *key : {"Name", "Comment", "Keywords"}) {
             QVERIFY2(entry.contains(QStringLiteral("\n%1[%2]=").arg(QLatin1String(key), language)),
                      key);
+        }
         const QString metainfo =
             sourceText(QStringLiteral("/packaging/org.example.Pipwell.metainfo.xml"));
-        for (const char *element : {"summary", "p"})
+        for (const char *element : {"summary", "p"}) {
             QVERIFY2(
                 metainfo.contains(
                     QStringLiteral("<%1 xml:lang=\"%2\">").arg(QLatin1String(element), language)),
                 element);
+        }
 
         // The program's start in the desktop's language: its texts and Qt's own.
         installTranslations();
