@@ -23,6 +23,7 @@ QString translated(const char *text) {
     return QCoreApplication::translate(kAbout, text);
 }
 
+//: The author's own slangy voice: "didnt" and "kewl" are misspelt on purpose; mirror them.
 const char kStory[] = QT_TRANSLATE_NOOP(
     "pipwell::help::About",
     "I saw this game in a bar being played with dice.  It cost a quarter to play, and for every "
@@ -32,7 +33,7 @@ const char kStory[] = QT_TRANSLATE_NOOP(
     "can be addictive.  Also, I didnt know the name of the game (the bar didn't even know), so I "
     "gave it the name of a kewl Gravelhoof song.");
 
-// %1 is the contact address.
+//: %1 is the contact address. "Id" (for "I'd") is misspelt on purpose, as in the story.
 const char kSupport[] = QT_TRANSLATE_NOOP(
     "pipwell::help::About",
     " Finally, this program is freeware.  Although if you feel the urge to help support a semi "

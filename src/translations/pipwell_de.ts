@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewürfelt: %1 und %2, Summe %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewürfelt: %1 und %2, Summe %3. Keine offene Klappe passt: Wählen Sie Neues Spiel.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klappe %1 geschlossen.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel: Alle neun Klappen sind offen.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Klappen: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlossene Klappen: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf einen Wurf.</translation>
     </message>
 </context>
 <context>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation>&amp;Neustart</translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Choose a number above from the following choices:</source>
-        <translation>Wähle oben eine der folgenden Zahlen:</translation>
+        <translation>Wählen Sie oben eine der folgenden Zahlen:</translation>
     </message>
     <message>
         <source>Stats:</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Pipwell</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -151,9 +151,9 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>DU HAST GEWONNEN!!!!! Gewonnene Spiele bisher: %1 von insgesamt %2!</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>SIE HABEN GEWONNEN!!!!! Bisher haben Sie %1 von insgesamt %2 Spiel gewonnen!</numerusform>
+            <numerusform>SIE HABEN GEWONNEN!!!!! Bisher haben Sie %1 von insgesamt %2 Spielen gewonnen!</numerusform>
         </translation>
     </message>
 </context>
@@ -165,10 +165,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
         <translation>Ich hab dieses Spiel in einer Kneipe gesehen, da wurde es mit Würfeln gespielt.  Eine Runde kostete einen Euro, und für jeden Euro, den einer reinwarf, legte die Kneipe noch einen drauf.  Wer es schaffte, alle Zahlen wegzukriegen, hat den ganzen Pott abgeräumt.  Weil irgendwie nie einer gewann, dachte ich mir, ich schreib das Spiel einfach nach (nachdem ich wieder nüchtern war), um selbst rauszufinden, wie die Chancen stehen.  Achtung, besoffen kann dieses Spiel süchtig machen.  Ach ja, ich wusste nich, wie das Spiel heißt (die Kneipe wusste es nicht mal selbst), also hab ich es nach nem voll kuhlen Song von Gravelhoof benannt.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> Und zum Schluss: Dieses Programm ist Freeware.  Aber falls es dich juckt, einen halb verhungerten Studenten zu unterstützen (eigentlich würd ich mich am liebsten in Bier bezahlen lassen, und zwar aus aller Welt), schreib mir ne Mail an %1, dann kriegst du meine Adresse</translation>
     </message>
 </context>

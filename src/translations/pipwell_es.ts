@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada: %1 y %2, suma %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada: %1 y %2, suma %3. Ninguna casilla abierta coincide: pulsa Reiniciar.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla %1 cerrada.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida: las nueve casillas están abiertas.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas abiertas: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas cerradas: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando una tirada.</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -151,9 +151,9 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>¡¡¡¡¡HAS GANADO!!!!! ¡Partidas ganadas hasta ahora: %1 de %2 en total!</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¡¡¡¡¡HAS GANADO!!!!! ¡Hasta ahora has ganado %1 de un total de %2 partida!</numerusform>
+            <numerusform>¡¡¡¡¡HAS GANADO!!!!! ¡Hasta ahora has ganado %1 de un total de %2 partidas!</numerusform>
         </translation>
     </message>
 </context>
@@ -165,10 +165,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
         <translation>Vi este juego en un bar, la gente lo jugaba con dados.  Costaba un euro jugar, y por cada euro que echaban, el bar ponía otro.  El que conseguía cerrar todos los números se llevaba el bote.  Como parecía que nunca ganaba nadie, se me ocurrió programar el mismo juego (cuando se me pasó la borrachera) para ver con mis propios ojos las probabilidades de ganar.  Ojo, si vas borracho, este juego engancha.  Ah, y no sabia cómo se llamaba el juego (ni en el bar lo sabían), así que le puse el nombre de una canción chulísima de Gravelhoof.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> Por último, este programa es freeware.  Aunque si te entran ganas de ayudar a un estudiante universitario medio muerto de hambre (la verdad, me molaria más que me pagaran en cerveza de cualquier parte del mundo), mándame un email a %1 y te paso mi dirección</translation>
     </message>
 </context>

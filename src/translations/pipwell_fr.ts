@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer&#xa0;: %1 et %2, somme %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer&#xa0;: %1 et %2, somme %3. Aucune case ouverte ne correspond&#xa0;: choisissez Rejouer.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Case %1 fermée.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie&#xa0;: les neuf cases sont ouvertes.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases ouvertes&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases fermées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d&apos;un lancer.</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Choose a number above from the following choices:</source>
-        <translation>Choisis en haut l&apos;un des nombres suivants&#xa0;:</translation>
+        <translation>Choisissez en haut l&apos;un des nombres suivants&#xa0;:</translation>
     </message>
     <message>
         <source>Stats:</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Reset Stats</source>
-        <translation>Remettre les stats à zéro</translation>
+        <translation>Réinitialiser les statistiques</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -151,9 +151,9 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>BRAVO, TU AS GAGNÉ&#xa0;!!!!! Parties remportées jusqu&apos;ici&#xa0;: %1 sur %2 au total&#xa0;!</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>VOUS AVEZ GAGNÉ&#xa0;!!!!! Jusqu&apos;ici, vous avez gagné %1 partie sur %2 jouée&#xa0;!</numerusform>
+            <numerusform>VOUS AVEZ GAGNÉ&#xa0;!!!!! Jusqu&apos;ici, vous avez gagné %1 des %2 parties jouées&#xa0;!</numerusform>
         </translation>
     </message>
 </context>
@@ -165,10 +165,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
         <translation>J&apos;ai vu des gens jouer à ce jeu avec des dés dans un bar.  Une partie coûtait un euro, et pour chaque euro mis dedans, le bar en rajoutait un.  Celui qui arrivait à fermer tous les numéros raflait la cagnotte.  Comme personne avait l&apos;air de gagner, je me suis dit que j&apos;allais programmer le même jeu (une fois dessoûlé) pour voir par moi-même quelles étaient les chances de gagner.  Attention, quand on a bu, ce jeu peut rendre accro.  Et puis je connaissais pas le nom du jeu (même le bar le savait pas), alors je lui ai donné le nom d&apos;une chanson trop kool de Gravelhoof.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> Enfin, ce programme est un freeware.  Mais si t&apos;as une soudaine envie d&apos;aider un étudiant à moitié mort de faim (en vrai, j&apos;préfèrerais être payé en bières du monde entier), envoie-moi un mail à %1 pour avoir mon adresse</translation>
     </message>
 </context>

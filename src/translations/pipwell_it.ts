@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancio: %1 e %2, somma %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancio: %1 e %2, somma %3. Nessuna casella aperta corrisponde: scegli Ricomincia.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella %1 chiusa.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita: tutte e nove le caselle sono aperte.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caselle aperte: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caselle chiuse: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di un lancio.</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -151,9 +151,9 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>HAI VINTO!!!!! Partite vinte finora: %1 su %2 in totale!</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>HAI VINTO!!!!! Finora hai vinto %1 partita su %2 giocata!</numerusform>
+            <numerusform>HAI VINTO!!!!! Finora hai vinto %1 delle %2 partite giocate!</numerusform>
         </translation>
     </message>
 </context>
@@ -165,10 +165,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
         <translation>Ho visto questo gioco in un bar, ci giocavano coi dadi.  Una partita costava un euro, e per ogni euro che mettevano il bar ne aggiungeva un altro.  Chi riusciva a chiudere tutti i numeri si portava a casa il piatto.  Visto che non vinceva mai nessuno, ho pensato di scrivere lo stesso gioco (dopo che mi era passata la sbornia) per vedere coi miei occhi quante possibilità ci sono di vincere.  Attenzione, da ubriachi questo gioco può dare dipendenza.  E poi non sapevo come si chiamava il gioco (non lo sapevano neanche al bar), percio gli ho dato il nome di una canzone fighissima dei Gravelhoof.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> Infine, questo programma è freeware.  Però se ti viene voglia di dare una mano a uno studente universitario mezzo morto di fame (anzi, preferirei essere pagato in birra da tutto il mondo), scrivimi una mail a %1 e ti do il mio indirizzo di casa</translation>
     </message>
 </context>

@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegooid: %1 en %2, som %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegooid: %1 en %2, som %3. Geen open vakje past: kies Nieuw spel.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vakje %1 gesloten.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel: alle negen vakjes zijn open.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Open vakjes: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesloten vakjes: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachten op een worp.</translation>
     </message>
 </context>
 <context>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation>&amp;Opnieuw</translation>
+        <translation>&amp;Nieuw spel</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -151,9 +151,9 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>JE BENT EEN WINNAAR!!!!! Je score tot nu toe: %1 gewonnen, %2 gespeeld!</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>U HEBT GEWONNEN!!!!! Uw score tot nu toe: %1 van in totaal %2 spel!</numerusform>
+            <numerusform>U HEBT GEWONNEN!!!!! Uw score tot nu toe: %1 van in totaal %2 spellen!</numerusform>
         </translation>
     </message>
 </context>
@@ -165,10 +165,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
         <translation>Ik zag dit spel in een kroeg, ze speelden het met dobbelstenen.  Een potje kostte een kwartje, en voor elk kwartje dat erin ging, legde de kroeg er eentje bij.  Wie alle getallen dicht wist te krijgen, won de pot.  Omdat er nooit iemand leek te winnen, dacht ik: ik schrijf dat spel gewoon zelf na (toen ik weer nuchter was), dan zie ik zelf hoe groot de kans is om te winnen.  Let op, als je dronken bent, kan dit spel verslavend zijn.  O ja, ik wist niet hoe t spel heette (de kroeg wist t zelf niet eens), dus heb ik het vernoemd naar een vet gaaf nummer van Gravelhoof.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> Tot slot: dit programma is freeware.  Maar als je de drang voelt om een half verhongerde student te steunen (eigenlijk word ik t liefst betaald in bier, van overal ter wereld), mail me dan op %1 voor mijn huisadres</translation>
     </message>
 </context>

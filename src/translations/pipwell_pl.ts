@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzut: %1 i %2, suma %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzut: %1 i %2, suma %3. Żadne otwarte pole nie pasuje: wybierz „Nowa gra”.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1 zamknięte.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra: wszystkie dziewięć pól jest otwartych.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwarte pola: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknięte pola: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekiwanie na rzut.</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>%1 of 36 throws can shut this tile</source>
-        <translation>Rzuty, które zamykają to pole: %1 z 36</translation>
+        <translation>Rzuty, które mogą zamknąć to pole: %1 z 36</translation>
     </message>
     <message>
         <source>Number of tile %1</source>
@@ -151,10 +151,10 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>JESTEŚ ZWYCIĘZCĄ!!!!! Wygrane gry do tej pory: %1 z %2!</numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ZWYCIĘSTWO!!!!! Do tej pory rozegrano %2 grę, wygrane: %1!</numerusform>
+            <numerusform>ZWYCIĘSTWO!!!!! Do tej pory rozegrano %2 gry, wygrane: %1!</numerusform>
+            <numerusform>ZWYCIĘSTWO!!!!! Do tej pory rozegrano %2 gier, wygrane: %1!</numerusform>
         </translation>
     </message>
 </context>
@@ -166,10 +166,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
         <translation>Widziałem w barze, jak ludzie grali w tę grę kostkami.  Jedna gra kosztowała złotówkę, a do każdej wrzuconej złotówki bar dokładał drugą.  Kto zdołał zamknąć wszystkie liczby, zgarniał całą pulę.  Jako że jakoś nikt nie wygrywał, stwierdziłem, że napiszę taką samą grę (jak już wytrzeźwiałem), żeby sam sprawdzić, jakie są szanse na wygraną.  Uwaga, po pijaku ta gra może uzależniać.  Aha, nie wiedzialem, jak ta gra się nazywa (w barze też nie wiedzieli), więc nazwałem ją tak jak czadowy kawałek Gravelhoof.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> No i na koniec: ten program to freeware.  Ale jeśli najdzie cię ochota wesprzeć na wpół zagłodzonego studenta (szczerze mówiąc, wolalbym zapłatę w piwie z każdego zakątka świata), napisz maila na %1, to podam ci mój adres domowy</translation>
     </message>
 </context>

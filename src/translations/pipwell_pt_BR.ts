@@ -5,36 +5,36 @@
     <name>Narration</name>
     <message>
         <source>Rolled %1 and %2, sum %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogada: %1 e %2, soma %3.</translation>
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogada: %1 e %2, soma %3. Nenhuma casa aberta combina: escolha Novo jogo.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa %1 fechada.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo: as nove casas estão abertas.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the numbers in a list of tiles, as in &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casas abertas: %1.</translation>
     </message>
     <message>
         <source>Shut tiles: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casas fechadas: %1.</translation>
     </message>
     <message>
         <source>Waiting for a roll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando uma jogada.</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A box&apos;s name and the number in it, as a screen reader reads it: &quot;Die 1: 5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -151,9 +151,9 @@
     <name>pipwell::TurnFlow</name>
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
-        <translation type="unfinished">
-            <numerusform>VOCÊ GANHOU!!!!! Partidas ganhas até agora: %1 de %2 no total!</numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>VOCÊ GANHOU!!!!! Até agora você ganhou %1 de um total de %2 partida!</numerusform>
+            <numerusform>VOCÊ GANHOU!!!!! Até agora você ganhou %1 de um total de %2 partidas!</numerusform>
         </translation>
     </message>
 </context>
@@ -165,10 +165,12 @@
     </message>
     <message>
         <source>I saw this game in a bar being played with dice.  It cost a quarter to play, and for every quarter they put in, the bar would match it.  The person who successfully cleared all of the numbers won the pot.  Since nobody seemed to win, I figured I would write the same game (after I sobered up) to see for myself the odds of winning.  Caution, when drunk, this game can be addictive.  Also, I didnt know the name of the game (the bar didn&apos;t even know), so I gave it the name of a kewl Gravelhoof song.</source>
-        <translation>Eu vi esse jogo num bar, o pessoal jogava com dados.  Custava um real pra jogar, e pra cada real que alguém colocava, o bar colocava mais um.  Quem conseguia fechar todos os números levava a bolada.  Como ninguém parecia ganhar nunca, resolvi fazer o mesmo jogo (depois que o porre passou) pra ver com meus próprios olhos as chances de ganhar.  Cuidado, bêbado, esse jogo vicia.  Ah, e eu nao sabia o nome do jogo (nem o bar sabia), então batizei ele com o nome de uma música muito massa do Gravelhoof.</translation>
+        <extracomment>The author&apos;s own slangy voice: &quot;didnt&quot; and &quot;kewl&quot; are misspelt on purpose; mirror them.</extracomment>
+        <translation>Eu vi esse jogo num bar, o pessoal jogava com dados.  Custava um real pra jogar, e pra cada real que alguém colocava, o bar colocava mais um.  Quem conseguia fechar todos os números levava a bolada.  Como ninguém parecia ganhar nunca, resolvi fazer o mesmo jogo (depois que o porre passou) pra ver com meus próprios olhos as chances de ganhar.  Cuidado: quando a gente tá bêbado, esse jogo vicia.  Ah, e eu nao sabia o nome do jogo (nem o bar sabia), então batizei ele com o nome de uma música muito massa do Gravelhoof.</translation>
     </message>
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
+        <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
         <translation> Por fim, este programa é freeware.  Mas se você sentir vontade de ajudar um estudante universitário meio morto de fome (na real, eu preferia ser pago em cerveja do mundo todo), manda um e-mail pra %1 que eu te passo meu endereço</translation>
     </message>
 </context>

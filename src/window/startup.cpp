@@ -26,7 +26,9 @@ void installTranslations(const QLocale &locale) {
         }
     };
     install(QStringLiteral("pipwell"), QStringLiteral(":/translations"));
-    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's meta catalog rather than qtbase_*: Debian ships some languages (Swedish, European
+    // Portuguese) only in it.
+    install(QStringLiteral("qt"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 std::jthread readFontsAhead() {

@@ -11,9 +11,9 @@ namespace pipwell {
    before the application object exists. Empty when it cannot be told. */
 QString programFolder();
 
-/* The game's own texts and Qt's (the message boxes' buttons) in the language of the
-   player's locale (LANGUAGE, LC_MESSAGES, LANG), when there is one; English otherwise.
-   Before the window is built. */
+/* The game's own texts and Qt's (the message boxes' buttons, the boxes' context menus) in the
+   first of the desktop's UI languages (LANGUAGE, else LC_MESSAGES or LANG) that each has;
+   English otherwise. Before the window is built. */
 void installTranslations(const QLocale &locale = QLocale());
 
 /* Reads the desktop's font configuration on another core while Qt connects to the display;

@@ -2,7 +2,7 @@
 # Builds the Debian package from a finished build tree and checks what a user would get:
 # the files and their modes, the dependencies, that the unpacked program starts through
 # its /usr/bin link, and that lintian finds no errors.
-# Usage: package_test.sh BUILD_DIR
+# Usage: PIPWELL_LANGUAGES="de fr ..." package_test.sh BUILD_DIR
 set -uo pipefail
 
 build=$(cd "${1:?usage: package_test.sh BUILD_DIR}" && pwd) || exit 1
@@ -51,6 +51,9 @@ for name in intro new roll click tada applause; do
     has_entry "-rw-r--r-- usr/lib/pipwell/$name.wav"
 done
 has_entry "-rw-r--r-- usr/lib/pipwell/readme.txt"
+for language in ${PIPWELL_LANGUAGES:?the languages from src/translations/languages.txt}; do
+    has_entry "-rw-r--r-- usr/lib/pipwell/readme.$language.txt"
+done
 has_entry "-rw-r--r-- usr/share/applications/org.example.Pipwell.desktop"
 has_entry "-rw-r--r-- usr/share/metainfo/org.example.Pipwell.metainfo.xml"
 has_entry "-rw-r--r-- usr/share/doc/pipwell/copyright"
