@@ -13,6 +13,17 @@
 
 using namespace pipwell::testing;
 
+namespace {
+
+void pactl(const QStringList &args) {
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(QStringLiteral("pactl"), args);
+    process.waitForFinished(5000);
+}
+
+} // namespace
+
 class TestSoundServerFailure : public QObject, SoundFolder {
     Q_OBJECT
     PrivateServer server;
@@ -62,15 +73,13 @@ private Q_SLOTS:
             if (killServer)
                 server.kill();
             else
-                QProcess::execute(QStringLiteral("pactl"),
-                                  {QStringLiteral("unload-module"), sink.first()});
+                pactl(QStringList{QStringLiteral("unload-module"), sink.first()});
         });
         clock.start();
         PlaySoundFile(tone);
         const qint64 elapsed = clock.elapsed();
         if (!killServer)
-            QProcess::execute(QStringLiteral("pactl"),
-                              QStringList{QStringLiteral("load-module")} + sink);
+            pactl(QStringList{QStringLiteral("load-module")} + sink);
         QVERIFY(goneAt >= 0);
         // Without noticing, it would go on for the 4.5 s left of the tone.
         QVERIFY2(elapsed - goneAt < withinMs,
