@@ -1,5 +1,5 @@
-// A sound server that hangs or dies in the middle of a sound must not hold the game for
-// long. The test runs a private server of its own, so that stopping and killing it
+// A sound server that hangs, dies or loses its sink in the middle of a sound must not hold
+// the game for long. The test runs a private server of its own, so that stopping and killing it
 // disturbs no other test.
 
 #include "playsoundfile.h"
@@ -12,17 +12,6 @@
 #include <csignal>
 
 using namespace pipwell::testing;
-
-namespace {
-
-void pactl(const QStringList &args) {
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(QStringLiteral("pactl"), args);
-    process.waitForFinished(5000);
-}
-
-} // namespace
 
 class TestSoundServerFailure : public QObject, SoundFolder {
     Q_OBJECT

@@ -25,14 +25,18 @@
 
 namespace pipwell::testing {
 
-// Whether a sound server answers where this process would connect, asked from outside.
-inline bool soundServerAnswers() {
+// Asks the sound server where this process would connect, from outside; true when it did.
+inline bool pactl(const QStringList &args) {
     QProcess pactl;
     pactl.setStandardOutputFile(QProcess::nullDevice());
     pactl.setStandardErrorFile(QProcess::nullDevice());
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+    pactl.start(QStringLiteral("pactl"), args);
     return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
            pactl.exitCode() == 0;
+}
+
+inline bool soundServerAnswers() {
+    return pactl({QStringLiteral("info")});
 }
 
 // What a busy two-core machine may add to any bound on how long sounds take.
