@@ -59,10 +59,11 @@ private Q_SLOTS:
         QElapsedTimer clock;
         QTimer::singleShot(500, [&] {
             goneAt = clock.elapsed();
-            if (killServer)
+            if (killServer) {
                 server.kill();
-            else
-                pactl(QStringList{QStringLiteral("unload-module"), sink.first()});
+            } else {
+                pactl({QStringLiteral("unload-module"), sink.first()});
+            }
         });
         clock.start();
         PlaySoundFile(tone);
