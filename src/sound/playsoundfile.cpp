@@ -1,5 +1,6 @@
 #include "playsoundfile.h"
 
+#include "cutoff.h"
 #include "pcm.h"
 #include "pulseoutput.h"
 #include "soundlog.h"
@@ -22,9 +23,6 @@ Q_LOGGING_CATEGORY(lcSound, "pipwell.sound", QtWarningMsg)
 namespace {
 
 using sound::lcSound;
-
-// However much the server lags, the caller waits no longer than the sound plus this.
-constexpr qint64 kLimitSlackMs = 1000;
 
 int nestingDepth = 0;
 
@@ -55,7 +53,7 @@ Started start(const QString &path) {
     }
     Started started;
     started.clock.start();
-    started.limitMs = pcm->durationMs() + kLimitSlackMs;
+    started.limitMs = pcm->durationMs() + sound::kCutOffSlackMs;
     started.playback =
         sound::PulseOutput::instance().start(std::move(*pcm), QFileInfo(path).fileName());
     return started;

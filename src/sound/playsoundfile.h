@@ -9,7 +9,7 @@ namespace pipwell {
 // While it plays the window keeps painting and timers run, but user input is held back
 // and delivered after the call returns. A missing or unreadable file plays a short
 // built-in default sound; with no sound server it returns at once. A stuck sound server
-// cannot hold the caller longer than the sound's length plus one second.
+// cannot hold the caller longer than the sound's length plus kCutOffSlackMs (cutoff.h).
 void PlaySoundFile(const QString &path);
 
 /* Starts playing the file now and returns at once; a later PlaySoundFile of the same path

@@ -25,15 +25,22 @@ constexpr pa_usec_t kTargetLatencyUs = 20'000;
 constexpr size_t kPrefillBytes = size_t{1} << 20;
 // After the drain, the sink still holds its own buffer before the last sample is heard. A
 // server that reports more than this is not believed.
-constexpr pa_usec_t kMaxSinkTailUs = 500'000;
+constexpr std::int64_t kMaxSinkTailUs = 500'000;
 // Closer than this to the moment of hearing is close enough.
-constexpr pa_usec_t kHeardToleranceUs = 500;
+constexpr std::int64_t kHeardToleranceUs = 500;
 
 pa_usec_t usecOf(std::int64_t bytes, const pa_sample_spec &format) {
     return pa_bytes_to_usec(std::uint64_t(std::max<std::int64_t>(bytes, 0)), &format);
 }
 
 } // namespace
+
+std::int64_t sinkTailUs(std::int64_t soundUs, std::int64_t readUs, std::int64_t transportUs,
+                        std::int64_t sinkUs) {
+    const std::int64_t played = std::min(readUs, soundUs) + transportUs - sinkUs;
+    const std::int64_t left = std::clamp<std::int64_t>(soundUs - played, 0, kMaxSinkTailUs);
+    return left <= kHeardToleranceUs ? 0 : left;
+}
 
 // One sound from its start to its end. Shared by PulseOutput, while it plays, and the caller.
 // Everything in it is guarded by the main loop's lock.
@@ -296,22 +303,18 @@ void PulseOutput::onDrained(Playback &playback, bool ok) {
 
 void PulseOutput::onTiming(Playback &playback) {
     const pa_timing_info *timing = pa_stream_get_timing_info(playback.stream);
-    pa_usec_t left = 0;
+    std::int64_t left = 0;
     if (timing != nullptr && timing->read_index_corrupt == 0) {
-        // The sample being played now, by the sink's clock, as libpulse reckons it.
-        const auto total = std::int64_t(playback.written);
-        const std::int64_t read = std::min(timing->read_index, total);
-        const auto played = std::int64_t(usecOf(read, playback.format)) +
-                            std::int64_t(timing->transport_usec) - std::int64_t(timing->sink_usec);
-        const auto whole = std::int64_t(usecOf(total, playback.format));
-        left = pa_usec_t(std::clamp<std::int64_t>(whole - played, 0, kMaxSinkTailUs));
+        left = sinkTailUs(std::int64_t(usecOf(std::int64_t(playback.written), playback.format)),
+                          std::int64_t(usecOf(timing->read_index, playback.format)),
+                          std::int64_t(timing->transport_usec), std::int64_t(timing->sink_usec));
     }
-    if (left <= kHeardToleranceUs) {
+    if (left == 0) {
         end(playback, Ending::Heard);
         return;
     }
     playback.heardAt = pa_context_rttime_new(
-        context_, pa_rtclock_now() + left,
+        context_, pa_rtclock_now() + pa_usec_t(left),
         [](pa_mainloop_api *, pa_time_event *, const timeval *, void *data) {
             auto &self = *static_cast<Playback *>(data);
             self.output->end(self, Ending::Heard);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,6 +23,13 @@ enum class Ending {
 };
 
 struct Playback;
+
+/* How long the sink still plays a drained sound, in µs, by a timing report: its length less
+   what the sink has played by its own clock (what it read, plus the report's way here, less
+   the sink's buffer ahead of playing). 0 within half a millisecond; at most half a second,
+   as a server that reports more is not believed. */
+std::int64_t sinkTailUs(std::int64_t soundUs, std::int64_t readUs, std::int64_t transportUs,
+                        std::int64_t sinkUs);
 
 // The program's one connection to the sound server (PulseAudio, or PipeWire's pulse server),
 // driven by libpulse's own thread. It is opened on first use and opened again on the next

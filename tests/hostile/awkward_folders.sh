@@ -91,11 +91,13 @@ for place in "${places[@]}"; do
     # Elsewhere, so that nothing is found by looking in the current folder.
     (cd "$tmp" && exec "${run[@]}") 2>"$err" &
     pid=$!
-    window=$(find_window "$(game_pid "$pid")")
+    game=$(game_pid "$pid")
+    window=$(find_window "$game")
     if [ -z "$window" ]; then
         fail "$place: no window"
         stop "$pid"
         pid=""
+        [ -n "$game" ] && stop "$game"
         continue
     fi
     sleep 0.3
@@ -103,7 +105,10 @@ for place in "${places[@]}"; do
     wait_filled "$opened"
     sleep 0.2 # an opener started twice would show by now
     press "$window" cmdQuit
-    ended_cleanly "$place" "$err" 10 || continue
+    if ! ended_cleanly "$place" "$err" 10; then
+        stop "$game" # ending the tracer lets the game go on without it
+        continue
+    fi
 
     # Its own intro, and no sound from anywhere else.
     opens=$(opened_paths "$trace")

@@ -26,8 +26,6 @@ bool expectNoServer() {
     return qEnvironmentVariableIsSet("PIPWELL_EXPECT_NO_SOUND_SERVER");
 }
 
-// Slack on top of every bound, for a busy two-core machine.
-constexpr qint64 kSlackMs = 1500;
 // Without a sound server every handler returns at once; this much is still "at once" on a
 // busy machine.
 constexpr qint64 kAtOnceMs = 1000;
@@ -45,9 +43,9 @@ enum class Kind {
     SymlinkLoop,
 };
 
-// What one sound of a kind plays, in ms: at least `played` (with a server), and by the
-// rule "the sound's length plus one second" at most `nominal` + 1000, where a file that
-// cannot be played counts as the default beep.
+// What one sound of a kind plays, in ms: at least `played` (with a server), and at most
+// until the cut-off of a sound `nominal` long, where a file that cannot be played counts as
+// the default beep.
 struct Length {
     qint64 played = 0;
     qint64 nominal = 0;
@@ -122,7 +120,7 @@ public:
                             .arg(ended.count())
                             .arg(sounds);
         }
-        const qint64 most = serverUp_ ? sounds * (length.nominal + 1000) + kSlackMs : kAtOnceMs;
+        const qint64 most = serverUp_ ? longestMs(sounds, length.nominal) : kAtOnceMs;
         if (elapsed > most) {
             problems
                 << QStringLiteral("%1 took %2 ms, more than %3").arg(what).arg(elapsed).arg(most);

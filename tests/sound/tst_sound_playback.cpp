@@ -81,25 +81,40 @@ private Q_SLOTS:
         if (!soundServerAnswers())
             QSKIP("No sound server answers");
     }
+    // Every sound here is heard to its end, never held until the cut-off.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("cut off"))); }
 
     void playsWholeSoundBeforeReturning_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::addColumn<bool>("throughPlayer");
-        QTest::newRow("50 ms") << 0.05 << 44100 << 1 << false;
-        QTest::newRow("half a second, stereo 48 kHz") << 0.5 << 48000 << 2 << false;
-        QTest::newRow("two seconds, 22.05 kHz") << 2.0 << 22050 << 1 << false;
-        QTest::newRow("through SystemSoundPlayer") << 0.3 << 44100 << 1 << true;
+        QTest::addColumn<int>("stopMs"); // this program stopped that long halfway through
+        QTest::newRow("50 ms") << 0.05 << 44100 << 1 << false << 0;
+        QTest::newRow("half a second, stereo 48 kHz") << 0.5 << 48000 << 2 << false << 0;
+        QTest::newRow("two seconds, 22.05 kHz") << 2.0 << 22050 << 1 << false << 0;
+        QTest::newRow("through SystemSoundPlayer") << 0.3 << 44100 << 1 << true << 0;
+        QTest::newRow("longer than the first write") << 1.5 << 192000 << 2 << false << 0;
+        QTest::newRow("program stopped 300 ms") << 2.0 << 44100 << 1 << false << 300;
     }
     void playsWholeSoundBeforeReturning() {
         QFETCH(double, seconds);
         QFETCH(int, rate);
         QFETCH(int, channels);
         QFETCH(bool, throughPlayer);
+        QFETCH(int, stopMs);
         const QString sound = file(QStringLiteral("tone.wav"));
         QVERIFY(writeTone(sound, seconds, rate, channels));
         const int lengthMs = int(std::lround(seconds * 1000));
+        if (stopMs > 0) {
+            QTimer::singleShot(lengthMs / 2, [stopMs] {
+                QProcess::startDetached(
+                    QStringLiteral("sh"),
+                    {QStringLiteral("-c"), QStringLiteral("kill -STOP %1; sleep %2; kill -CONT %1")
+                                               .arg(QCoreApplication::applicationPid())
+                                               .arg(stopMs / 1000.0)});
+            });
+        }
 
         const std::optional<Heard> heard = listenWhile([&] {
             if (throughPlayer) {
@@ -112,7 +127,7 @@ private Q_SLOTS:
         QVERIFY(heard);
         const QString report = heard->report();
         QVERIFY2(heard->blockedMs >= lengthMs * 9 / 10, qPrintable(report));
-        QVERIFY2(heard->blockedMs < lengthMs + 1500, qPrintable(report));
+        QVERIFY2(heard->blockedMs < lengthMs + stopMs + kBusyMachineMarginMs, qPrintable(report));
         // All of the tone, in one piece, and only once; a cut-off tail shows as missing
         // milliseconds at the end.
         QVERIFY2(heard->loudMs >= std::max(lengthMs * 9 / 10, lengthMs - 20), qPrintable(report));
@@ -138,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(heard);
         const QString report = heard->report();
         QVERIFY2(heard->blockedMs >= beepMs * 9 / 10, qPrintable(report));
-        QVERIFY2(heard->blockedMs < 1500, qPrintable(report));
+        QVERIFY2(heard->blockedMs < kBusyMachineMarginMs, qPrintable(report));
         QVERIFY2(heard->loudMs >= beepMs * 3 / 4, qPrintable(report));
         QVERIFY2(heard->spanMs <= beepMs + 30, qPrintable(report));
     }
@@ -187,8 +202,9 @@ private Q_SLOTS:
                                        .arg(i + 1)
                                        .arg(returned - lastPlayed, 0, 'f', 1);
             qInfo().noquote() << report;
-            // The old player returned 21 to 45 ms early; the reports jitter a millisecond.
-            QVERIFY2(returned - lastPlayed > -5, qPrintable(report));
+            // The old player returned 21 to 45 ms early, a rule that ignored the sink's tail 4
+            // ms; the reports jitter a millisecond.
+            QVERIFY2(returned - lastPlayed > -2.5, qPrintable(report));
         }
     }
 
@@ -245,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(endedAfterInner, 0);
         QVERIFY(playingAfterInner);
         QVERIFY2(outerMs >= 540, qPrintable(QString::number(outerMs)));
-        QVERIFY2(outerMs < 600 + 1500, qPrintable(QString::number(outerMs)));
+        QVERIFY2(outerMs < 600 + kBusyMachineMarginMs, qPrintable(QString::number(outerMs)));
         QVERIFY(!pipwell::soundPlaying());
         QCOMPARE(ended.count(), 1);
         QVERIFY(!playingAtEnd);

@@ -1,7 +1,9 @@
 #pragma once
 
-// Sound files written on the fly for the tests, and a way to look at what was heard.
+// Sound files written on the fly for the tests, a way to look at what was heard, how long a
+// sound may hold its caller, and a sound server that never answers.
 
+#include "cutoff.h"
 #include "testprogram.h"
 #include "wavbytes.h"
 
@@ -11,7 +13,10 @@
 #include <QTemporaryDir>
 
 #include <sndfile.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,15 +25,57 @@
 
 namespace pipwell::testing {
 
-// Whether a sound server answers where this process would connect, asked from outside.
-inline bool soundServerAnswers() {
+// Asks the sound server where this process would connect, from outside; true when it did.
+inline bool pactl(const QStringList &args) {
     QProcess pactl;
     pactl.setStandardOutputFile(QProcess::nullDevice());
     pactl.setStandardErrorFile(QProcess::nullDevice());
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+    pactl.start(QStringLiteral("pactl"), args);
     return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
            pactl.exitCode() == 0;
 }
+
+inline bool soundServerAnswers() {
+    return pactl({QStringLiteral("info")});
+}
+
+// What a busy two-core machine may add to any bound on how long sounds take.
+constexpr qint64 kBusyMachineMarginMs = 1500;
+
+// The longest that sounds of this length, one after the other, may hold their caller: each
+// is cut off at its length plus the program's slack, and the machine may be busy.
+inline qint64 longestMs(int sounds, qint64 lengthMs) {
+    return sounds * (lengthMs + sound::kCutOffSlackMs) + kBusyMachineMarginMs;
+}
+
+// A sound server that takes connections and never answers: a socket that nobody reads.
+// Gone with it, the connections it kept waiting fail.
+class HungServer {
+public:
+    explicit HungServer(const QString &path)
+        : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        listening_ = fd_ >= 0 && size_t(name.size()) < sizeof address.sun_path;
+        if (listening_) {
+            std::copy(name.begin(), name.end(), address.sun_path);
+            listening_ = ::bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                         ::listen(fd_, 16) == 0;
+        }
+    }
+    ~HungServer() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    HungServer(const HungServer &) = delete;
+    HungServer &operator=(const HungServer &) = delete;
+    bool listening() const { return listening_; }
+
+private:
+    int fd_;
+    bool listening_ = false;
+};
 
 inline SNDFILE *createSoundFile(const QString &path, int rate, int channels, int format) {
     SF_INFO info{};
