@@ -172,7 +172,8 @@ private Q_SLOTS:
         QVERIFY(heard);
         const QString report = heard->report();
         QVERIFY2(heard->loudMs >= 540, qPrintable(report));
-        QVERIFY2(heard->spanMs >= 600 && heard->spanMs <= 600 + 100, qPrintable(report));
+        // The gap is the second stream's start: about 100 ms on PipeWire with a busy machine.
+        QVERIFY2(heard->spanMs >= 600 && heard->spanMs <= 600 + 250, qPrintable(report));
     }
 
     // By the sink's own clock: a call that returns while its last samples are still to be
