@@ -22,10 +22,11 @@ int main(int argc, char *argv[]) {
     // Qt asks once, at start, whether a screen reader is on; offering the game to the
     // accessibility bus from the start lets one started later hear it too. Qt takes any
     // value as "on", so an explicit 0 is honoured here by removing it.
-    if (qEnvironmentVariable("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") == QLatin1String("0"))
+    if (qEnvironmentVariable("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") == QLatin1String("0")) {
         qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
-    else
+    } else {
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    }
     // The platform is this process's own: what the game starts (the readme's viewer) chooses
     // its own.
     const QByteArray platform = pipwell::platformForThisProcess();

@@ -223,10 +223,11 @@ void FrmMain::describeBoard() {
 // pass it on down the tab chain, as far as Exit, where Space ends the game.
 void FrmMain::afterMove() {
     QWidget *next = board_.newGame;
-    if (board_.roll->isEnabled())
+    if (board_.roll->isEnabled()) {
         next = board_.roll;
-    else if (const int tile = Narration::firstMatchingTile(board_); tile != 0)
+    } else if (const int tile = Narration::firstMatchingTile(board_); tile != 0) {
         next = board_.tiles.at(tile - 1);
+    }
     next->setFocus(Qt::OtherFocusReason);
     describeBoard();
     announcer_->flush();
