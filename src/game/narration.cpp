@@ -16,15 +16,11 @@ int Narration::firstMatchingTile(const Board &board) {
     return 0;
 }
 
-bool Narration::anyTileMatches(const Board &board) {
-    return firstMatchingTile(board) != 0;
-}
-
 QString Narration::rolled(const Board &board) {
     const QString &first = board.die1->text();
     const QString &second = board.die2->text();
     const QString &sum = board.sum->text();
-    if (anyTileMatches(board))
+    if (firstMatchingTile(board) != 0)
         return tr("Rolled %1 and %2, sum %3.").arg(first, second, sum);
     return tr("Rolled %1 and %2, sum %3. No open tile matches: choose New Game.")
         .arg(first, second, sum);

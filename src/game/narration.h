@@ -19,8 +19,6 @@ public:
     /* The whole board at any moment: open and shut tiles, and the throw or its absence. */
     static QString state(const Board &board);
 
-    /* Whether an open tile's number equals die 1, die 2 or the sum, as a click compares. */
-    static bool anyTileMatches(const Board &board);
     /* The first open tile a click would shut, 1 to 9, or 0 when none would. */
     static int firstMatchingTile(const Board &board);
 };
