@@ -69,13 +69,19 @@ void speakAs(QWidget *widget, SpokenAs kind) {
 
 Announcer::Announcer(QWidget *parent)
     : QObject(parent)
-    , notice_(new QLabel(parent)) {
+    , window_(parent)
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    , notice_(new QLabel(parent))
+#endif
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     notice_->setObjectName(QStringLiteral("announcement"));
     notice_->setGeometry(0, 0, 0, 0);
     notice_->setFocusPolicy(Qt::NoFocus);
     notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
     notice_->hide();
     speakAs(notice_, SpokenAs::Notification);
+#endif
 }
 
 void Announcer::say(const QString &text) {
@@ -85,11 +91,19 @@ void Announcer::say(const QString &text) {
 void Announcer::flush() {
     if (pending_.isEmpty())
         return;
+    const QString text = pending_.join(QLatin1Char(' '));
+    pending_.clear();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Polite: the screen reader finishes what it is saying (the focused tile) first.
+    QAccessibleAnnouncementEvent announcement(window_, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Appearing is what a screen reader reads; a text change alone would not be.
     notice_->hide();
-    notice_->setText(pending_.join(QLatin1Char(' ')));
-    pending_.clear();
+    notice_->setText(text);
     notice_->show();
+#endif
 }
 
 void readAsLabel(QLineEdit *box) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QtGlobal>
 #include <QStringList>
 
 class QLabel;
@@ -9,14 +10,14 @@ class QWidget;
 
 namespace pipwell {
 
-// Speaks to a screen reader without moving the focus. Qt 6.4 has no announcement event,
-// but a notification that appears is read wherever the focus is; so a label that nobody
-// sees is given the words and shown again.
+// Speaks to a screen reader without moving the focus. From Qt 6.8 as a polite announcement
+// from the window. Qt 6.4 has no announcement event, but a notification that appears is read
+// wherever the focus is; so there a label that nobody sees is given the words and shown again.
 class Announcer : public QObject {
     Q_OBJECT
 public:
-    /* The label is made inside `parent`, outside its form, with no size: it takes no pixel
-       and no focus. */
+    /* Speaks from `parent`. Before Qt 6.8 the label is made inside it, outside its form, with
+       no size: it takes no pixel and no focus. */
     explicit Announcer(QWidget *parent);
 
     /* Held until the next flush, so that what one handler says is read as one. */
@@ -25,7 +26,10 @@ public:
     void flush();
 
 private:
+    QWidget *window_;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QLabel *notice_;
+#endif
     QStringList pending_;
 };
 

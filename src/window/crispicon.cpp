@@ -27,18 +27,47 @@ public:
     explicit CrispIconEngine(QImage image)
         : image_(std::move(image)) {}
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override {
+        return drawn(size, mode);
     }
 
-    // size is in device pixels.
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal) override {
-        const QSize drawn = image_.size().scaled(size, Qt::KeepAspectRatio);
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
+                         qreal scale) override {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // From Qt 6.8 the size asked for is in device-independent pixels, before 6.8 in
+        // device pixels.
+        return drawn(size * scale, mode);
+#else
+        Q_UNUSED(scale);
+        return drawn(size, mode);
+#endif
+    }
+
+    // The one size drawn by hand; a window manager asks for this one only.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {image_.size()}; }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
+        return image_.size().scaled(size, Qt::KeepAspectRatio).boundedTo(size);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QPixmap pixmap = drawn(rect.size() * ratio, mode);
+        pixmap.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), pixmap);
+    }
+
+    QIconEngine *clone() const override { return new CrispIconEngine(image_); }
+
+private:
+    // The picture at a size in device pixels, as large as fits.
+    QPixmap drawn(const QSize &deviceSize, QIcon::Mode mode) {
+        const QSize fitted = image_.size().scaled(deviceSize, Qt::KeepAspectRatio);
         const quint64 key =
-            (quint64(drawn.width()) << 32U) | (quint64(drawn.height()) << 2U) | quint64(mode);
+            (quint64(fitted.width()) << 32U) | (quint64(fitted.height()) << 2U) | quint64(mode);
         if (const auto cached = drawnPixmaps_.constFind(key); cached != drawnPixmaps_.cend())
             return *cached;
-        QPixmap pixmap = QPixmap::fromImage(sharplyScaled(image_, drawn));
+        QPixmap pixmap = QPixmap::fromImage(sharplyScaled(image_, fitted));
         if (mode != QIcon::Normal) {
             // Greyed as Qt greys any icon it has no picture of its own for.
             QStyleOption option;
@@ -49,24 +78,6 @@ public:
         return pixmap;
     }
 
-    // The one size drawn by hand; a window manager asks for this one only.
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {image_.size()}; }
-
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
-        return image_.size().scaled(size, Qt::KeepAspectRatio).boundedTo(size);
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        const qreal ratio = painter->device()->devicePixelRatio();
-        QPixmap drawn = scaledPixmap(rect.size() * ratio, mode, state, ratio);
-        drawn.setDevicePixelRatio(ratio);
-        painter->drawPixmap(rect.topLeft(), drawn);
-    }
-
-    QIconEngine *clone() const override { return new CrispIconEngine(image_); }
-
-private:
     QImage image_;
     QHash<quint64, QPixmap> drawnPixmaps_;
 };

@@ -154,10 +154,26 @@ template <> inline char *toString(const pipwell::testing::BoardState &state) {
 inline bool qCompare(const pipwell::testing::BoardState &actual,
                      const pipwell::testing::BoardState &expected, const char *actualExpr,
                      const char *expectedExpr, const char *file, int line) {
+    // Each side is described against the other, so only the differing fields are printed.
+    struct Against {
+        const pipwell::testing::BoardState *state;
+        const pipwell::testing::BoardState *other;
+    };
+    const Against actualSide{&actual, &expected};
+    const Against expectedSide{&expected, &actual};
+    const auto describe = [](const void *side) -> const char * {
+        const auto *against = static_cast<const Against *>(side);
+        return qstrdup(against->state->describe(against->other).toUtf8().constData());
+    };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 deprecates the callback overload for this one, which 6.4 lacks.
+    return compare_helper(actual == expected, "Compared boards differ", &actualSide,
+                          &expectedSide, describe, describe, actualExpr, expectedExpr, file,
+                          line);
+#else
     return compare_helper(
-        actual == expected, "Compared boards differ",
-        [&] { return qstrdup(actual.describe(&expected).toUtf8().constData()); },
-        [&] { return qstrdup(expected.describe(&actual).toUtf8().constData()); }, actualExpr,
-        expectedExpr, file, line);
+        actual == expected, "Compared boards differ", [&] { return describe(&actualSide); },
+        [&] { return describe(&expectedSide); }, actualExpr, expectedExpr, file, line);
+#endif
 }
 } // namespace QTest

@@ -18,16 +18,36 @@ QAccessibleInterface *accessible(QWidget *w) {
     return QAccessible::queryAccessibleInterface(w);
 }
 
-// What a screen reader is told without a change of focus: the words of each notification
-// as it appears.
+// What a screen reader is told without a change of focus: the words of each polite
+// announcement (Qt 6.8), or of each notification as it appears (before).
 struct Listener : QObject {
-    explicit Listener(QWidget *notice) { notice->installEventFilter(this); }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    explicit Listener(QWidget *window) {
+        QVERIFY(window->findChild<QWidget *>(QStringLiteral("announcement")) == nullptr);
+        current = this;
+        QAccessible::setActive(true);
+        previous = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() != QAccessible::Announcement)
+                return;
+            const auto *announced = static_cast<QAccessibleAnnouncementEvent *>(event);
+            QCOMPARE(announced->politeness(), QAccessible::AnnouncementPoliteness::Polite);
+            current->said << announced->message();
+        });
+    }
+    ~Listener() override { QAccessible::installUpdateHandler(previous); }
+    static inline Listener *current = nullptr;
+    QAccessible::UpdateHandler previous = nullptr;
+#else
+    explicit Listener(QWidget *window) {
+        window->findChild<QWidget *>(QStringLiteral("announcement"))->installEventFilter(this);
+    }
     bool eventFilter(QObject *watched, QEvent *event) override {
         QAccessibleInterface *iface = accessible(static_cast<QWidget *>(watched));
         if (event->type() == QEvent::Show && iface->role() == QAccessible::Notification)
             said << iface->text(QAccessible::Name);
         return false;
     }
+#endif
     QString last() const { return said.value(said.size() - 1); }
     QStringList said;
 };
@@ -132,7 +152,7 @@ private Q_SLOTS:
         TestWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.frm));
         const Board &board = w.board();
-        Listener reader(w.frm.findChild<QWidget *>(QStringLiteral("announcement")));
+        Listener reader(&w.frm);
         const QStringList &said = reader.said;
         const auto last = [&] { return reader.last(); };
         int saidBeforeMessage = -1;
