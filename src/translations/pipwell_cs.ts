@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>Padlo %1 a %2, součet %3. Žádné otevřené políčko neodpovídá: zvolte Nová hra.</translation>
+        <translation>Padlo %1 a %2, součet %3. Žádné otevřené políčko neodpovídá: zvolte Novou hru.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
@@ -35,6 +35,14 @@
     <message>
         <source>Waiting for a roll.</source>
         <translation>Čeká se na hod.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>Tirada: %1 y %2, suma %3. Ninguna casilla abierta coincide: pulsa Reiniciar.</translation>
+        <translation>Tirada: %1 y %2, suma %3. Ninguna casilla abierta coincide: pulse Reiniciar.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
@@ -38,6 +38,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmmain</name>
     <message>
         <source>&amp;Roll</source>
@@ -53,7 +61,7 @@
     </message>
     <message>
         <source>Choose a number above from the following choices:</source>
-        <translation>Elige arriba uno de los siguientes números:</translation>
+        <translation>Elija arriba uno de los siguientes números:</translation>
     </message>
     <message>
         <source>Stats:</source>
@@ -152,8 +160,8 @@
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
         <translation>
-            <numerusform>¡¡¡¡¡HAS GANADO!!!!! ¡Hasta ahora has ganado %1 de un total de %2 partida!</numerusform>
-            <numerusform>¡¡¡¡¡HAS GANADO!!!!! ¡Hasta ahora has ganado %1 de un total de %2 partidas!</numerusform>
+            <numerusform>¡¡¡¡¡HA GANADO!!!!!   ¡Hasta ahora ha ganado %1 de un total de %2 partida!</numerusform>
+            <numerusform>¡¡¡¡¡HA GANADO!!!!!   ¡Hasta ahora ha ganado %1 de un total de %2 partidas!</numerusform>
         </translation>
     </message>
 </context>

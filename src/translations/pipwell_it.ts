@@ -38,6 +38,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmmain</name>
     <message>
         <source>&amp;Roll</source>
@@ -152,8 +160,8 @@
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
         <translation>
-            <numerusform>HAI VINTO!!!!! Finora hai vinto %1 partita su %2 giocata!</numerusform>
-            <numerusform>HAI VINTO!!!!! Finora hai vinto %1 delle %2 partite giocate!</numerusform>
+            <numerusform>HAI VINTO!!!!!   Finora hai vinto %1 partita su %2 giocata!</numerusform>
+            <numerusform>HAI VINTO!!!!!   Finora hai vinto %1 delle %2 partite giocate!</numerusform>
         </translation>
     </message>
 </context>

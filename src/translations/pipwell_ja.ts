@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>出た目は %1 と %2、合計 %3 です。合う開いたタイルがありません。「新規」を選んでください。</translation>
+        <translation>出た目は %1 と %2、合計 %3 です。出た目で閉じられるタイルがありません。「新規」を選んでください。</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
@@ -35,6 +35,14 @@
     <message>
         <source>Waiting for a roll.</source>
         <translation>サイコロを振るのを待っています。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

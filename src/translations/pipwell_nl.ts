@@ -38,6 +38,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmmain</name>
     <message>
         <source>&amp;Roll</source>
@@ -101,7 +109,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Over Pipwell</translation>
     </message>
 </context>
 <context>
@@ -152,8 +160,8 @@
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
         <translation>
-            <numerusform>U HEBT GEWONNEN!!!!! Uw score tot nu toe: %1 van in totaal %2 spel!</numerusform>
-            <numerusform>U HEBT GEWONNEN!!!!! Uw score tot nu toe: %1 van in totaal %2 spellen!</numerusform>
+            <numerusform>U HEBT GEWONNEN!!!!!   Uw score tot nu toe: %1 van in totaal %2 spel!</numerusform>
+            <numerusform>U HEBT GEWONNEN!!!!!   Uw score tot nu toe: %1 van in totaal %2 spellen!</numerusform>
         </translation>
     </message>
 </context>

@@ -38,6 +38,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmmain</name>
     <message>
         <source>Stats:</source>
@@ -57,7 +65,7 @@
     </message>
     <message>
         <source>Choose a number above from the following choices:</source>
-        <translation>Yukarıdan aşağıdaki sayılardan birini seçin:</translation>
+        <translation>Aşağıdaki sayılardan birini yukarıdan seçin:</translation>
     </message>
     <message>
         <source>&amp;Roll</source>
@@ -166,7 +174,7 @@
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
         <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
-        <translation> Son olarak, bu program ücretsizdir.  Ama yarı aç bi üniversite öğrencisine destek olmak içinden gelirse (aslında dünyanın her yerinden birayla ödenmeyi tercih ederdim), ev adresim için bana %1 adresine e-posta at</translation>
+        <translation> Son olarak, bu program ücretsizdir.  Ama yarı aç bi üniversite öğrencisine destek olmak içinden gelirse (aslında dünyanın her yerinden birayla ödeme almayı tercih ederdim), ev adresim için bana %1 adresine e-posta at</translation>
     </message>
     <message>
         <source>Quorble For President!!</source>

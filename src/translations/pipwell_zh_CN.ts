@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>掷出 %1 和 %2，总和 %3。没有相符的打开的牌：请选择“新游戏”。</translation>
+        <translation>掷出 %1 和 %2，总和 %3。没有可以合上的牌：请选择“新游戏”。</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation>新游戏：九张牌全部打开。</translation>
+        <translation>新游戏：九张牌均已打开。</translation>
     </message>
     <message>
         <source>, </source>
@@ -35,6 +35,14 @@
     <message>
         <source>Waiting for a roll.</source>
         <translation>等待掷骰子。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
