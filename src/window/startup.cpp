@@ -2,8 +2,8 @@
 
 #include "windowlog.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -29,6 +29,14 @@ void installTranslations(const QLocale &locale) {
     // Qt's meta catalog rather than qtbase_*: Debian ships some languages (Swedish, European
     // Portuguese) only in it.
     install(QStringLiteral("qt"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Each translation names its script's direction, the string Qt's own catalogs use, so a
+    // right-to-left language runs right to left also where Debian lacks Qt's catalog for it.
+    const QString direction = QCoreApplication::translate(
+        "QGuiApplication", "QT_LAYOUT_DIRECTION",
+        "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+        "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+    if (direction == u"RTL" && qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
 }
 
 std::jthread readFontsAhead() {
