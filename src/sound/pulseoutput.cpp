@@ -229,6 +229,16 @@ void PulseOutput::openStream(const std::shared_ptr<Playback> &playback) {
             self.output->writeMore(self);
         },
         &p);
+    // The whole sound is on the server before it starts, so this is the server falling
+    // behind; PipeWire also reports it now and then where no sample was heard missing.
+    pa_stream_set_underflow_callback(
+        p.stream,
+        [](pa_stream *, void *data) {
+            const auto &self = *static_cast<Playback *>(data);
+            qCDebug(lcSound, "%s: the sound server reports running dry while playing it",
+                    self.name.constData());
+        },
+        &p);
 
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
@@ -341,6 +351,7 @@ void PulseOutput::end(Playback &playback, Ending ending) {
     if (playback.stream != nullptr) {
         pa_stream_set_state_callback(playback.stream, nullptr, nullptr);
         pa_stream_set_write_callback(playback.stream, nullptr, nullptr);
+        pa_stream_set_underflow_callback(playback.stream, nullptr, nullptr);
         if (PA_STREAM_IS_GOOD(pa_stream_get_state(playback.stream)))
             pa_stream_disconnect(playback.stream);
         pa_stream_unref(playback.stream);

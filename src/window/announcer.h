@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QtGlobal>
 #include <QStringList>
+#include <QtGlobal>
 
 class QLabel;
 class QLineEdit;

@@ -31,8 +31,7 @@ public:
         return drawn(size, mode);
     }
 
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
-                         qreal scale) override {
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         // From Qt 6.8 the size asked for is in device-independent pixels, before 6.8 in
         // device pixels.
@@ -44,7 +43,9 @@ public:
     }
 
     // The one size drawn by hand; a window manager asks for this one only.
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {image_.size()}; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {image_.size()};
+    }
 
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
         return image_.size().scaled(size, Qt::KeepAspectRatio).boundedTo(size);
@@ -57,7 +58,9 @@ public:
         painter->drawPixmap(rect.topLeft(), pixmap);
     }
 
-    QIconEngine *clone() const override { return new CrispIconEngine(image_); }
+    QIconEngine *clone() const override {
+        return new CrispIconEngine(image_);
+    }
 
 private:
     // The picture at a size in device pixels, as large as fits.

@@ -116,6 +116,11 @@ void FrmMain::connectEvents() {
     for (int n = 1; n <= 9; ++n) {
         onClick(board_.tiles.at(n - 1), [this, n] {
             const bool shuts = tileMatches(board_, n);
+            // A disabled button hands its focus on down the Tab chain, and a screen reader
+            // would name each button it passes (Exit, before a win's message); the focus
+            // goes straight to where the next move is instead, once the tile is shut.
+            if (shuts)
+                board_.tiles.at(n - 1)->clearFocus();
             turns_->Command_Click(n);
             if (shuts)
                 afterMove();

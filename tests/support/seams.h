@@ -167,9 +167,8 @@ inline bool qCompare(const pipwell::testing::BoardState &actual,
     };
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt 6.8 deprecates the callback overload for this one, which 6.4 lacks.
-    return compare_helper(actual == expected, "Compared boards differ", &actualSide,
-                          &expectedSide, describe, describe, actualExpr, expectedExpr, file,
-                          line);
+    return compare_helper(actual == expected, "Compared boards differ", &actualSide, &expectedSide,
+                          describe, describe, actualExpr, expectedExpr, file, line);
 #else
     return compare_helper(
         actual == expected, "Compared boards differ", [&] { return describe(&actualSide); },

@@ -93,6 +93,14 @@ public:
             stream_,
             [](pa_stream *, size_t, void *me) { static_cast<SinkCapture *>(me)->onReadable(); },
             this);
+        pa_stream_set_overflow_callback(
+            stream_,
+            [](pa_stream *, void *me) {
+                auto *self = static_cast<SinkCapture *>(me);
+                std::lock_guard lock(self->mutex_);
+                ++self->overflows_;
+            },
+            this);
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
         attr.fragsize = fragsizeMs > 0 ? uint32_t(kRate * 2 * fragsizeMs / 1000) : uint32_t(-1);
@@ -129,6 +137,12 @@ public:
     std::vector<qint16> samples() { return snapshot(samples_); }
     std::vector<Report> reports() { return snapshot(reports_); }
     std::vector<Arrival> arrivals() { return snapshot(arrivals_); }
+    // Where the server left holes in the recording, and how often it dropped data.
+    std::vector<qint64> holes() { return snapshot(holes_); }
+    int overflows() {
+        std::lock_guard lock(mutex_);
+        return overflows_;
+    }
 
 private:
     template <typename T> std::vector<T> snapshot(const std::vector<T> &all) {
@@ -168,6 +182,7 @@ private:
                 samples_.insert(samples_.end(), in, in + n);
             } else {
                 samples_.insert(samples_.end(), n, 0); // a hole: silence, keeps positions
+                holes_.push_back(qint64(samples_.size()) - qint64(n));
             }
             pa_stream_drop(stream_);
         }
@@ -211,6 +226,8 @@ private:
     std::vector<qint16> samples_;
     std::vector<Report> reports_;
     std::vector<Arrival> arrivals_;
+    std::vector<qint64> holes_;
+    int overflows_ = 0;
 };
 
 struct Burst {

@@ -34,7 +34,9 @@ struct Listener : QObject {
             current->said << announced->message();
         });
     }
-    ~Listener() override { QAccessible::installUpdateHandler(previous); }
+    ~Listener() override {
+        QAccessible::installUpdateHandler(previous);
+    }
     static inline Listener *current = nullptr;
     QAccessible::UpdateHandler previous = nullptr;
 #else
@@ -48,7 +50,9 @@ struct Listener : QObject {
         return false;
     }
 #endif
-    QString last() const { return said.value(said.size() - 1); }
+    QString last() const {
+        return said.value(said.size() - 1);
+    }
     QStringList said;
 };
 
