@@ -68,13 +68,9 @@ void speakAs(QWidget *widget, SpokenAs kind) {
 } // namespace
 
 Announcer::Announcer(QWidget *parent)
-    : QObject(parent)
-    , window_(parent)
+    : QObject(parent) {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    , notice_(new QLabel(parent))
-#endif
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    notice_ = new QLabel(parent);
     notice_->setObjectName(QStringLiteral("announcement"));
     notice_->setGeometry(0, 0, 0, 0);
     notice_->setFocusPolicy(Qt::NoFocus);
@@ -95,7 +91,7 @@ void Announcer::flush() {
     pending_.clear();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Polite: the screen reader finishes what it is saying (the focused tile) first.
-    QAccessibleAnnouncementEvent announcement(window_, text);
+    QAccessibleAnnouncementEvent announcement(parent(), text);
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);
 #else

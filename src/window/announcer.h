@@ -26,9 +26,8 @@ public:
     void flush();
 
 private:
-    QWidget *window_;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QLabel *notice_;
+    QLabel *notice_ = nullptr;
 #endif
     QStringList pending_;
 };

@@ -137,11 +137,10 @@ public:
     std::vector<qint16> samples() { return snapshot(samples_); }
     std::vector<Report> reports() { return snapshot(reports_); }
     std::vector<Arrival> arrivals() { return snapshot(arrivals_); }
-    // Where the server left holes in the recording, and how often it dropped data.
-    std::vector<qint64> holes() { return snapshot(holes_); }
-    int overflows() {
+    // Whether the recording holds every sample the sink played: no hole, nothing dropped.
+    bool recordedWhole() {
         std::lock_guard lock(mutex_);
-        return overflows_;
+        return holes_ == 0 && overflows_ == 0;
     }
 
 private:
@@ -182,7 +181,7 @@ private:
                 samples_.insert(samples_.end(), in, in + n);
             } else {
                 samples_.insert(samples_.end(), n, 0); // a hole: silence, keeps positions
-                holes_.push_back(qint64(samples_.size()) - qint64(n));
+                ++holes_;
             }
             pa_stream_drop(stream_);
         }
@@ -226,7 +225,7 @@ private:
     std::vector<qint16> samples_;
     std::vector<Report> reports_;
     std::vector<Arrival> arrivals_;
-    std::vector<qint64> holes_;
+    int holes_ = 0;
     int overflows_ = 0;
 };
 
