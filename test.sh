@@ -14,12 +14,8 @@ dev/with-test-services ctest --test-dir build --output-on-failure "$@"
 
 if [[ -z "${PIPWELL_NO_PIPEWIRE:-}" ]]; then
     echo "pipwell: the audio tests again, against PipeWire's pulse server"
-    # Against PipeWire the sink-clock checks fail now and then (1 of 8 passes here): the sink
-    # plays whole 5 ms cycles of silence inside a sound while the recording keeps every
-    # sample, a break in the server's playback of the game's stream that a bigger server
-    # buffer or recording fragment did not cure. A failing test gets one more try.
     PIPWELL_SOUND_SERVER=pipewire dev/with-test-services \
-        ctest --test-dir build --output-on-failure -L audio -E minute --repeat until-pass:2 "$@"
+        ctest --test-dir build --output-on-failure -L audio -E minute "$@"
 fi
 
 if [[ -z "${PIPWELL_NO_SANITIZERS:-}" ]]; then

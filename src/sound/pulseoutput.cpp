@@ -17,9 +17,11 @@ constexpr char kApplicationId[] = "org.example.Pipwell";
 constexpr char kIconName[] = "org.example.Pipwell";
 constexpr char kMediaRole[] = "game";
 
-// A short server buffer: the first sample is heard within a few milliseconds of the write,
-// and the drain completes soon after the last one was rendered.
-constexpr pa_usec_t kTargetLatencyUs = 20'000;
+// The server buffer. PipeWire's pulse server makes the cycles of the whole sound graph about a
+// quarter of it: at 20 ms they were 5.3 ms, and a machine that fell behind for one cycle put
+// silence into the sound. From about 86 ms the graph keeps PipeWire's default cycle of 1024
+// frames (21 ms at 48 kHz); PulseAudio's sink latency grows to about the same.
+constexpr pa_usec_t kTargetLatencyUs = 90'000;
 // The whole sound goes to the server at once (up to this much), so that a busy machine
 // cannot starve the stream; only longer sounds are fed as the server asks.
 constexpr size_t kPrefillBytes = size_t{1} << 20;

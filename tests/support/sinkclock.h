@@ -73,8 +73,9 @@ public:
         qint64 endFrame;
     };
 
-    // Returns once the capture and its timing reports have settled.
-    bool start(const char *source = "nullsink.monitor", int fragsizeMs = 10,
+    // Returns once the capture and its timing reports have settled. Fragments shorter than
+    // about 22 ms would make PipeWire run its graph in cycles a busy machine misses.
+    bool start(const char *source = "nullsink.monitor", int fragsizeMs = 30,
                bool lowLatency = false) {
         loop_ = pa_threaded_mainloop_new();
         ctx_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "bench_soundtiming");
