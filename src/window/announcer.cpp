@@ -84,6 +84,10 @@ void Announcer::say(const QString &text) {
     pending_ << text;
 }
 
+void Announcer::discard() {
+    pending_.clear();
+}
+
 void Announcer::flush() {
     if (pending_.isEmpty())
         return;

@@ -24,6 +24,8 @@ public:
     void say(const QString &text);
     /* Speaks what was said since the last flush, if anything. */
     void flush();
+    /* Forgets what was said since the last flush, for words the focus already reads out. */
+    void discard();
 
 private:
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)

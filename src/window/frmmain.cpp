@@ -104,8 +104,9 @@ void FrmMain::onClick(QAbstractButton *button, std::function<void()> handler) {
 
 void FrmMain::connectEvents() {
     onClick(ui_->cmdRoll, [this] {
+        const QWidget *focusBefore = QApplication::focusWidget();
         turns_->cmdRoll_Click();
-        afterMove();
+        afterMove(focusBefore);
     });
     onClick(ui_->cmdReset, [this] {
         turns_->cmdReset_Click();
@@ -226,16 +227,23 @@ void FrmMain::describeBoard() {
 
 // The focus goes where the next move is: a shut tile cannot keep it, and Qt would otherwise
 // pass it on down the tab chain, as far as Exit, where Space ends the game.
-void FrmMain::afterMove() {
+void FrmMain::afterMove(const QWidget *focusBefore) {
     QWidget *next = board_.newGame;
     if (board_.roll->isEnabled()) {
         next = board_.roll;
     } else if (const int tile = Narration::firstMatchingTile(board_); tile != 0) {
         next = board_.tiles.at(tile - 1);
     }
+    // The focus comes to New Game only at a stuck throw, and the board it reads out then has
+    // the throw; announced as well, the throw would be heard twice. Where New Game had the
+    // focus already, nothing is read out, so the throw is announced.
+    const bool throwReadOnFocus = next == board_.newGame && focusBefore != next && isActiveWindow();
     next->setFocus(Qt::OtherFocusReason);
     describeBoard();
-    announcer_->flush();
+    if (throwReadOnFocus)
+        announcer_->discard();
+    else
+        announcer_->flush();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {

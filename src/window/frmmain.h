@@ -65,7 +65,8 @@ private:
     void describeForAssistiveTechnology();
     void connectEvents();
     void onClick(QAbstractButton *button, std::function<void()> handler);
-    void afterMove();
+    // `focusBefore`: where the focus was when the move began.
+    void afterMove(const QWidget *focusBefore = nullptr);
     void describeBoard();
 
     std::unique_ptr<Ui::frmmain> ui_;
