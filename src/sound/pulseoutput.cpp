@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace pipwell::sound {
 
@@ -17,11 +18,13 @@ constexpr char kApplicationId[] = "org.example.Pipwell";
 constexpr char kIconName[] = "org.example.Pipwell";
 constexpr char kMediaRole[] = "game";
 
-// The server buffer. PipeWire's pulse server makes the cycles of the whole sound graph about a
-// quarter of it: at 20 ms they were 5.3 ms, and a machine that fell behind for one cycle put
-// silence into the sound. From about 86 ms the graph keeps PipeWire's default cycle of 1024
-// frames (21 ms at 48 kHz); PulseAudio's sink latency grows to about the same.
-constexpr pa_usec_t kTargetLatencyUs = 90'000;
+// The server buffer. PulseAudio sets its sink latency from it, and a sound's end is heard
+// that much after the server has taken its last sample: so a short one. PipeWire's pulse
+// server sets the cycle of the whole sound graph from it instead, about a quarter: at 20 ms
+// that is 5.3 ms, and a machine that falls behind for one cycle puts silence into the sound.
+// From about 86 ms the graph keeps PipeWire's default cycle of 1024 frames (21 ms at 48 kHz).
+constexpr pa_usec_t kPulseAudioBufferUs = 20'000;
+constexpr pa_usec_t kPipeWireBufferUs = 90'000;
 // The whole sound goes to the server at once (up to this much), so that a busy machine
 // cannot starve the stream; only longer sounds are fed as the server asks.
 constexpr size_t kPrefillBytes = size_t{1} << 20;
@@ -90,7 +93,7 @@ std::shared_ptr<Playback> PulseOutput::start(Pcm pcm, const QString &name) {
     playing_.push_back(playback);
     if (context_ == nullptr) {
         connectContext(); // the stream opens once the connection is ready
-    } else if (pa_context_get_state(context_) == PA_CONTEXT_READY) {
+    } else if (pa_context_get_state(context_) == PA_CONTEXT_READY && bufferUs_ != 0) {
         openStream(playback);
     }
     pa_threaded_mainloop_unlock(loop_);
@@ -140,6 +143,7 @@ void PulseOutput::shutdown() {
         pa_context_disconnect(context_);
         pa_context_unref(context_);
         context_ = nullptr;
+        bufferUs_ = 0;
     }
     pa_threaded_mainloop_unlock(loop_);
     pa_threaded_mainloop_stop(loop_);
@@ -178,10 +182,21 @@ void PulseOutput::onContextState() {
     const pa_context_state_t state = pa_context_get_state(context_);
     if (state == PA_CONTEXT_READY) {
         qCDebug(lcSound, "connected to the sound server %s", pa_context_get_server(context_));
-        for (const std::shared_ptr<Playback> &playback : std::vector(playing_)) {
-            if (playback->stream == nullptr && !playback->ended)
-                openStream(playback);
-        }
+        // The streams wait for the server's name: its buffer depends on it.
+        pa_operation *asked = pa_context_get_server_info(
+            context_,
+            [](pa_context *context, const pa_server_info *info, void *data) {
+                auto *self = static_cast<PulseOutput *>(data);
+                if (context != self->context_)
+                    return; // a connection given up since
+                const char *name = info != nullptr ? info->server_name : nullptr;
+                self->onServerKnown(name != nullptr && std::strstr(name, "PipeWire") != nullptr);
+            },
+            this);
+        if (asked != nullptr)
+            pa_operation_unref(asked);
+        else
+            onServerKnown(false);
         return;
     }
     if (PA_CONTEXT_IS_GOOD(state))
@@ -195,8 +210,18 @@ void PulseOutput::onContextState() {
     pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
+    bufferUs_ = 0; // the next server may be the other kind
     for (const std::shared_ptr<Playback> &playback : std::vector(playing_))
         end(*playback, lost ? Ending::Lost : Ending::NoServer);
+}
+
+void PulseOutput::onServerKnown(bool pipewire) {
+    bufferUs_ = pipewire ? kPipeWireBufferUs : kPulseAudioBufferUs;
+    qCDebug(lcSound, "a server buffer of %d ms", int(bufferUs_ / 1000));
+    for (const std::shared_ptr<Playback> &playback : std::vector(playing_)) {
+        if (playback->stream == nullptr && !playback->ended)
+            openStream(playback);
+    }
 }
 
 void PulseOutput::openStream(const std::shared_ptr<Playback> &playback) {
@@ -244,7 +269,7 @@ void PulseOutput::openStream(const std::shared_ptr<Playback> &playback) {
 
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
-    attr.tlength = std::uint32_t(pa_usec_to_bytes(kTargetLatencyUs, &p.format));
+    attr.tlength = std::uint32_t(pa_usec_to_bytes(bufferUs_, &p.format));
     attr.prebuf = std::uint32_t(-1);
     attr.minreq = std::uint32_t(-1);
     attr.fragsize = std::uint32_t(-1);

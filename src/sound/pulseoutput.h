@@ -65,6 +65,7 @@ private:
     void connectContext();
     void openStream(const std::shared_ptr<Playback> &playback);
     void onContextState();
+    void onServerKnown(bool pipewire);
     void writeMore(Playback &playback);
     void onDrained(Playback &playback, bool ok);
     void onTiming(Playback &playback);
@@ -73,6 +74,8 @@ private:
 
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;
+    // The server buffer streams ask for; 0 until the connected server has said what it is.
+    std::uint64_t bufferUs_ = 0;
     // Sounds that have not ended: waiting for the connection, or playing.
     std::vector<std::shared_ptr<Playback>> playing_;
 };
