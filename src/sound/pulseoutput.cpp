@@ -193,10 +193,11 @@ void PulseOutput::onContextState() {
                 self->onServerKnown(name != nullptr && std::strstr(name, "PipeWire") != nullptr);
             },
             this);
-        if (asked != nullptr)
+        if (asked != nullptr) {
             pa_operation_unref(asked);
-        else
+        } else {
             onServerKnown(false);
+        }
         return;
     }
     if (PA_CONTEXT_IS_GOOD(state))

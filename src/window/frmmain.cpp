@@ -240,10 +240,11 @@ void FrmMain::afterMove(const QWidget *focusBefore) {
     const bool throwReadOnFocus = next == board_.newGame && focusBefore != next && isActiveWindow();
     next->setFocus(Qt::OtherFocusReason);
     describeBoard();
-    if (throwReadOnFocus)
+    if (throwReadOnFocus) {
         announcer_->discard();
-    else
+    } else {
         announcer_->flush();
+    }
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event) {
