@@ -204,10 +204,11 @@ private Q_SLOTS:
         QVERIFY2(capture.recordedWhole(), "the recording of the sink lost data");
         capture.stop();
         QStringList runs;
-        for (const Burst &b : heard)
+        for (const Burst &b : heard) {
             runs << QStringLiteral("%1-%2 ms")
                         .arg(b.first * 1000 / kRate)
                         .arg(b.last * 1000 / kRate);
+        }
         QVERIFY2(heard.size() == calls.size(), qPrintable(runs.join(QLatin1String(", "))));
         for (size_t i = 0; i < calls.size(); ++i) {
             const auto [called, returned] = calls[i];
