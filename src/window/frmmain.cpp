@@ -49,9 +49,13 @@ FrmMain::FrmMain(Services services, QWidget *parent)
     announcer_ = new Announcer(this);
     if (!services_.announce)
         services_.announce = [this](const QString &text) { showPlainMessage(this, text); };
-    // What the move said so far (the last tile shut) is heard before the message box.
+    // What the move said so far (the last tile shut) is heard before the message box. When
+    // the box closes, a window manager hands the window its focus back, and a screen reader
+    // reads the button that takes it with its board: the board with every tile shut, not the
+    // last throw's.
     services_.announce = [this, show = std::move(services_.announce)](const QString &text) {
         announcer_->flush();
+        describeBoard();
         show(text);
     };
     if (!services_.narrate)

@@ -160,7 +160,11 @@ private Q_SLOTS:
         const QStringList &said = reader.said;
         const auto last = [&] { return reader.last(); };
         int saidBeforeMessage = -1;
-        w.onMessage = [&] { saidBeforeMessage = int(said.size()); };
+        QString boardUnderMessage;
+        w.onMessage = [&] {
+            saidBeforeMessage = int(said.size());
+            boardUnderMessage = accessible(board.newGame)->text(QAccessible::Description);
+        };
         w.roll(5, 4);
         QCOMPARE(last(), QStringLiteral("Rolled 5 and 4, sum 9."));
         QCOMPARE(QApplication::focusWidget(), board.tiles.at(3)); // the first tile it shuts
@@ -201,6 +205,9 @@ private Q_SLOTS:
         QCOMPARE(w.messages.size(), 1);
         QCOMPARE(said.value(saidBeforeMessage - 1), QStringLiteral("Tile 9 shut."));
         QCOMPARE(said.size(), saidBeforeMessage + 1);
+        // What the focus reads as the box hands it back is the board under the box.
+        QCOMPARE(boardUnderMessage,
+                 QStringLiteral("Shut tiles: 1, 2, 3, 4, 5, 6, 7, 8, 9. Waiting for a roll."));
         QCOMPARE(last(), QStringLiteral("New game: all nine tiles are open."));
         QCOMPARE(QApplication::focusWidget(), board.roll);
     }
