@@ -37,6 +37,15 @@ start() { # start <stderr file> <command...>
     window=$(find_window "$pid")
     if [ -z "$window" ]; then
         fail "no window appeared: $*"
+        # What it was doing instead, for a failure seen only on someone else's machine.
+        if kill -0 "$pid" 2>/dev/null; then
+            echo "  still running; its windows: $(xdotool search --pid "$pid" 2>/dev/null | tr '\n' ' ')" >&2
+            command -v gdb >/dev/null &&
+                timeout 30 gdb -p "$pid" -batch -ex "thread apply all bt 12" 2>/dev/null | grep '^#' >&2
+        else
+            echo "  it had ended" >&2
+        fi
+        sed 's/^/  stderr: /' "$err" >&2
         stop "$pid"
         pid=""
         return 1

@@ -50,10 +50,23 @@ game_pid() {
     return 1
 }
 
-# find_window <pid>: the game's window, once it shows; empty after 20 s without one.
+# find_window <pid>: the game's window, once it shows; empty once the process has ended, or
+# after 30 s without one (longer than the 25 s a D-Bus call at start-up may wait). Each look
+# is a search of its own, and a failed one is simply tried again: a search that meets a window
+# closing under it dies of X's BadWindow error and finds nothing (1 search in 26 while other
+# windows came and went).
 find_window() {
-    timeout 20 xdotool search --sync --onlyvisible --all --pid "$1" --name '^Pipwell$' 2>/dev/null |
-        head -n1
+    local window deadline=$((SECONDS + 30))
+    while ((SECONDS < deadline)); do
+        window=$(xdotool search --onlyvisible --all --pid "$1" --name '^Pipwell$' 2>/dev/null | head -n1)
+        if [ -n "$window" ]; then
+            echo "$window"
+            return 0
+        fi
+        kill -0 "$1" 2>/dev/null || return 1
+        sleep 0.2
+    done
+    return 1
 }
 
 # press <window> <object name>: clicks the middle of one of the form's controls. Its place is
