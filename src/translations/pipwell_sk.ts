@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>Padlo %1 a %2, súčet %3. Žiadne otvorené políčko nezodpovedá: zvoľte Nová hra.</translation>
+        <translation>Padlo %1 a %2, súčet %3. Žiadne otvorené políčko nezodpovedá: zvoľte Novú hru.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
@@ -160,9 +160,9 @@
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
         <translation>
-            <numerusform>STE VÍŤAZ!!!!!   Doteraz ste vyhrali %1 z celkového počtu %2 hry!</numerusform>
-            <numerusform>STE VÍŤAZ!!!!!   Doteraz ste vyhrali %1 z celkového počtu %2 hier!</numerusform>
-            <numerusform>STE VÍŤAZ!!!!!   Doteraz ste vyhrali %1 z celkového počtu %2 hier!</numerusform>
+            <numerusform>VYHRALI STE!!!!!   Doteraz ste vyhrali %1 z celkového počtu %2 hry!</numerusform>
+            <numerusform>VYHRALI STE!!!!!   Doteraz ste vyhrali %1 z celkového počtu %2 hier!</numerusform>
+            <numerusform>VYHRALI STE!!!!!   Doteraz ste vyhrali %1 z celkového počtu %2 hier!</numerusform>
         </translation>
     </message>
 </context>
