@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>Vrgli ste %1 in %2, vsota %3. Nobena odprta ploščica se ne ujema: izberite Nova igra.</translation>
+        <translation>Vrgli ste %1 in %2, vsota %3. Nobena odprta ploščica se ne ujema: izberite »Nova igra«.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
