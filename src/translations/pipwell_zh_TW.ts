@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
-        <translation>新的一局：九張牌全部打開。</translation>
+        <translation>新的一局：九張牌均已打開。</translation>
     </message>
     <message>
         <source>, </source>
@@ -160,7 +160,7 @@
     <message numerus="yes">
         <source>YOU ARE A WINNER!!!!!   So far, you have won %1 out of a total of %2 games!</source>
         <translation>
-            <numerusform>您贏了!!!!!   到目前為止，您在總共 %2 局中贏了 %1 局!</numerusform>
+            <numerusform>您贏了！！！！！   到目前為止，您在總共 %2 局中贏了 %1 局！</numerusform>
         </translation>
     </message>
 </context>
