@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Total # of games won:</source>
-        <translation>الألعاب المربوحة:</translation>
+        <translation>مرات الفوز:</translation>
     </message>
     <message>
         <source>Choose a number above from the following choices:</source>

@@ -49,7 +49,7 @@
     <name>frmmain</name>
     <message>
         <source>Stats:</source>
-        <translation>נתונים:</translation>
+        <translation>סטטיסטיקה:</translation>
     </message>
     <message>
         <source># of games played today:</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Reset Stats</source>
-        <translation>איפוס הנתונים</translation>
+        <translation>איפוס הסטטיסטיקה</translation>
     </message>
     <message>
         <source>Exit</source>

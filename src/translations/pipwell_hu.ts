@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Tile %1 shut.</source>
-        <translation>Lezárva: %1. lapka.</translation>
+        <translation>%1. lapka lezárva.</translation>
     </message>
     <message>
         <source>New game: all nine tiles are open.</source>
