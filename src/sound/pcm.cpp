@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <numbers>
 #include <vector>
@@ -65,6 +66,58 @@ private:
     SNDFILE *file_;
 };
 
+// libsndfile reads through these, over a descriptor that stays the game's: given the descriptor
+// itself (sf_open_fd), some versions close it when the file is not a sound, and closing it
+// again here would close whatever another thread had opened under that number meanwhile.
+struct FdReader {
+    int fd;
+    sf_count_t size;
+    sf_count_t position = 0;
+};
+
+sf_count_t readerLength(void *data) {
+    return static_cast<FdReader *>(data)->size;
+}
+
+sf_count_t readerSeek(sf_count_t offset, int whence, void *data) {
+    auto *reader = static_cast<FdReader *>(data);
+    sf_count_t to = offset;
+    if (whence == SEEK_CUR)
+        to += reader->position;
+    else if (whence == SEEK_END)
+        to += reader->size;
+    else if (whence != SEEK_SET)
+        return -1;
+    if (to < 0)
+        return -1;
+    reader->position = to;
+    return to;
+}
+
+sf_count_t readerRead(void *buffer, sf_count_t count, void *data) {
+    auto *reader = static_cast<FdReader *>(data);
+    sf_count_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(reader->fd, static_cast<char *>(buffer) + done,
+                                    size_t(count - done), off_t(reader->position));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += got;
+        reader->position += got;
+    }
+    return done;
+}
+
+sf_count_t readerWrite(const void *, sf_count_t, void *) {
+    return 0;
+}
+
+sf_count_t readerTell(void *data) {
+    return static_cast<FdReader *>(data)->position;
+}
+
 qint16 toInt16(float v) {
     // Float data may go beyond full scale; clamping keeps it from wrapping into clicks.
     return qint16(std::clamp(std::lround(v * 32768.0f), -32768L, 32767L));
@@ -114,8 +167,10 @@ std::optional<Pcm> decodeSoundFile(const QString &path) {
         return std::nullopt;
     }
 
+    FdReader reader{fd.get(), sf_count_t(st.st_size)};
+    SF_VIRTUAL_IO io{readerLength, readerSeek, readerRead, readerWrite, readerTell};
     SF_INFO info{};
-    SndfileGuard file(sf_open_fd(fd.get(), SFM_READ, &info, SF_FALSE));
+    SndfileGuard file(sf_open_virtual(&io, SFM_READ, &info, &reader));
     if (!file.get()) {
         qCDebug(lcSound) << path << "is not a sound:" << sf_strerror(nullptr);
         return std::nullopt;

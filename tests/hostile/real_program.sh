@@ -12,7 +12,14 @@
 #       in PIPWELL_CUT_OFF_SLACK_MS) and a busy machine's margin. The window shows only once
 #       the intro (1.5 s) has been heard.
 #
-# Exits 77 (skipped) without an X server, or in the sound mode without a sound server.
+#   real_program.sh broken-sounds <pipwell> <wm-delete helper>
+#       Under strace, in a folder whose intro is random bytes, Roll and New Game are pressed
+#       with each kind of broken file as their sounds (random bytes, empty, a FIFO, a folder, a
+#       header claiming 2 GiB, a symlink loop): the window shows, the game goes on, Exit ends
+#       it, and no descriptor is closed twice (a close failing with EBADF; a second close that
+#       succeeds would have closed another thread's file, and the later close of that fails).
+#
+# Exits 77 (skipped) without an X server, or in the sound modes without a sound server.
 set -u
 
 mode=${1:?mode} exe=${2:?pipwell} wm_delete=${3:?wm-delete helper}
@@ -131,6 +138,78 @@ sound)
         [ "$took" -le $((cut_off_ms + busy_machine_margin_ms)) ] || fail "$route: ended only $took ms after Roll"
         [ "$failures" -eq "$failed_before" ] && echo "ok: $route during a sound, ended $took ms after Roll"
     done
+    ;;
+broken-sounds)
+    need_sound_server
+    command -v strace >/dev/null || {
+        echo "SKIP: strace is not installed"
+        exit 77
+    }
+    game="$tmp/game"
+    copy_program "$game" "$exe" || exit 1
+    # broken <kind> <file>: one kind of file that is no sound, in place of <file>.
+    broken() {
+        rm -rf -- "$2"
+        case $1 in
+        random) head -c 4096 /dev/urandom >"$2" ;;
+        empty) : >"$2" ;;
+        fifo) mkfifo "$2" ;;
+        folder) mkdir "$2" ;;
+        # RIFF and data sizes of 2 GiB over 44 bytes.
+        huge) printf 'RIFF\xf8\xff\xff\x7fWAVEfmt \x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xd4\xff\xff\x7f' >"$2" ;;
+        loop) ln -s "$(basename -- "$2")" "$2" ;;
+        esac
+    }
+    kinds=(random empty fifo folder huge loop)
+    broken random "$game/intro.wav"
+    trace="$tmp/trace" err="$tmp/broken.err"
+    # LeakSanitizer cannot work under strace.
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        strace -f -e trace=openat,close -o "$trace" "$game/pipwell" 2>"$err" &
+    pid=$!
+    game_pid=$(game_pid "$pid")
+    if [ -z "$game_pid" ] || ! window=$(find_window "$game_pid"); then
+        fail "no window appeared with a broken intro"
+        sed 's/^/  stderr: /' "$err" >&2
+        exit 1
+    fi
+    for kind in "${kinds[@]}"; do
+        broken "$kind" "$game/roll.wav"
+        broken "$kind" "$game/new.wav"
+        press "$window" cmdRoll
+        sleep 0.6
+        press "$window" cmdReset
+        sleep 0.6
+        kill -0 "$game_pid" 2>/dev/null || break
+    done
+    # strace ends with the game's status.
+    press "$window" cmdQuit
+    ended_cleanly "with broken sounds" "$err" 10
+    # Each failed close, named by the file last opened under that number.
+    closed_twice=$(/usr/bin/python3 - "$trace" <<'PY'
+import re, sys
+opened, pending = {}, {}
+for line in open(sys.argv[1], errors="replace"):
+    tid, _, rest = line.rstrip("\n").partition(" ")
+    if rest.endswith("<unfinished ...>"):
+        pending[tid] = rest[: -len("<unfinished ...>")]
+        continue
+    m = re.match(r"<\.\.\. \w+ resumed>(.*)", rest)
+    if m:
+        rest = pending.pop(tid, "") + m.group(1)
+    m = re.match(r'openat\([^,]*, "([^"]*)".*\) += (\d+)', rest)
+    if m:
+        opened[m.group(2)] = m.group(1)
+    m = re.match(r"close\((\d+)\s*\) += -1 EBADF", rest)
+    if m:
+        print("descriptor %s (last opened for %s) closed twice" % (m.group(1), opened.get(m.group(1), "?")))
+PY
+)
+    [ -z "$closed_twice" ] || fail "$closed_twice"
+    for sound in intro roll new; do
+        grep -q "openat(.*$sound.wav" "$trace" || fail "$sound.wav was never opened: the trace proves nothing"
+    done
+    [ "$failures" -eq 0 ] && echo "ok: every kind of broken sound, no descriptor closed twice"
     ;;
 *)
     echo "unknown mode: $mode" >&2

@@ -3,6 +3,9 @@
 #include "pcm.h"
 #include "soundfixtures.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace pipwell::sound;
 using namespace pipwell::testing;
 
@@ -43,6 +46,10 @@ class TestSoundDecode : public QObject, SoundFolder {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QVERIFY(dir.isValid()); }
+    void cleanupTestCase() {
+        if (fifoWriter >= 0)
+            ::close(fifoWriter);
+    }
 
     void decodesFormatsToSixteenBit_data() {
         QTest::addColumn<int>("format");
@@ -182,6 +189,14 @@ private Q_SLOTS:
 
         QVERIFY(row("directory", QStringLiteral("folder.wav"), Odd::Directory));
         QVERIFY(row("fifo without writer", QStringLiteral("fifo.wav"), Odd::Fifo));
+        // A writer that left a whole sound in the FIFO does not make it a file to play.
+        const QString filled = file(QStringLiteral("filled-fifo.wav"));
+        QVERIFY(makeOdd(filled, Odd::Fifo));
+        fifoWriter = ::open(QFile::encodeName(filled).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        const QByteArray tone = cutTone(1 << 20);
+        QVERIFY(fifoWriter >= 0 && tone.size() > 1000);
+        QCOMPARE(::write(fifoWriter, tone.constData(), size_t(tone.size())), ssize_t(tone.size()));
+        QTest::newRow("fifo holding a sound") << filled;
         QTest::newRow("character device") << QStringLiteral("/dev/zero");
         QVERIFY(row("symlink loop", QStringLiteral("loop-a.wav"), Odd::SymlinkLoop));
     }
@@ -193,6 +208,9 @@ private Q_SLOTS:
         // A blocking open (the FIFO) would never return; the bound is generous for a busy machine.
         QVERIFY2(clock.elapsed() < 5000, "deciding that a file is unplayable took too long");
     }
+
+private:
+    int fifoWriter = -1;
 };
 
 QTEST_GUILESS_MAIN(TestSoundDecode)
