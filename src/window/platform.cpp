@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibrary>
 #include <QLibraryInfo>
+#include <QPluginLoader>
 
 #include <wayland-client.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace pipwell {
@@ -31,18 +34,39 @@ QByteArray choosePlatform(const QProcessEnvironment &env,
     return {};
 }
 
-bool waylandPluginInstalled(const QProcessEnvironment &env) {
-    QStringList folders = {QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                           QStringLiteral("/platforms")};
+bool waylandPluginInstalled(const QProcessEnvironment &env, const QString &qtPluginsFolder) {
+    QStringList folders = {qtPluginsFolder + QStringLiteral("/platforms")};
     const QString more = env.value(QStringLiteral("QT_PLUGIN_PATH"));
     for (const QString &folder : more.split(QDir::listSeparator(), Qt::SkipEmptyParts))
         folders << folder + QStringLiteral("/platforms");
     folders << env.value(QStringLiteral("QT_QPA_PLATFORM_PLUGIN_PATH"));
-    return std::any_of(folders.cbegin(), folders.cend(), [](const QString &folder) {
-        return !folder.isEmpty() &&
-               (QFileInfo::exists(folder + QStringLiteral("/libqwayland-generic.so")) ||
-                QFileInfo::exists(folder + QStringLiteral("/libqwayland-egl.so")));
-    });
+    // The plugins' own metadata, as Qt reads it to choose one, without loading them: the files'
+    // names changed with Qt's versions (one plugin since Qt 6.10, two before).
+    for (const QString &folder : std::as_const(folders)) {
+        if (folder.isEmpty())
+            continue;
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files);
+        for (const QFileInfo &file : files) {
+            if (!QLibrary::isLibrary(file.fileName()))
+                continue;
+            const QJsonObject meta = QPluginLoader(file.filePath()).metaData();
+            if (!meta.value(QLatin1String("IID"))
+                     .toString()
+                     .startsWith(QLatin1String(
+                         "org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface"))) {
+                continue;
+            }
+            const QJsonArray keys = meta.value(QLatin1String("MetaData"))
+                                        .toObject()
+                                        .value(QLatin1String("Keys"))
+                                        .toArray();
+            for (const QJsonValue &key : keys) {
+                if (key.toString().compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0)
+                    return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool compositorDrawsTitleBars() {

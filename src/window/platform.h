@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
 
 #include <functional>
@@ -15,8 +16,11 @@ QByteArray choosePlatform(const QProcessEnvironment &env,
                           const std::function<bool()> &waylandPluginInstalled,
                           const std::function<bool()> &compositorDrawsTitleBars);
 
-/* Whether Qt would find its Wayland platform plugin. */
-bool waylandPluginInstalled(const QProcessEnvironment &env);
+/* Whether Qt would find its Wayland platform plugin: in its own plugin folder (given, for the
+   tests), QT_PLUGIN_PATH or QT_QPA_PLATFORM_PLUGIN_PATH. */
+bool waylandPluginInstalled(
+    const QProcessEnvironment &env,
+    const QString &qtPluginsFolder = QLibraryInfo::path(QLibraryInfo::PluginsPath));
 
 /* Whether the Wayland compositor of this session offers to draw its clients' title bars
    (xdg-decoration); false when it cannot be reached. */

@@ -3,6 +3,7 @@
 #include "odds.h"
 #include "platform.h"
 #include "testwindow.h"
+#include "wavbytes.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -337,6 +338,64 @@ private Q_SLOTS:
             });
         QTEST(platform, "platform");
         QTEST(asked, "asked");
+    }
+
+    // The Wayland plugin asked of the real Qt: found by its metadata wherever Qt looks, under
+    // any file name, and not found where Qt's folders hold no such plugin.
+    void waylandPluginAskedOfQt_data() {
+        QTest::addColumn<bool>("qtsOwnFolder");
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("placed");
+        QTest::addColumn<bool>("installed");
+        const QString path = QStringLiteral("QT_PLUGIN_PATH");
+        QTest::newRow("Qt's own folder") << true << QString() << QString() << true;
+        QTest::newRow("Qt's folders empty") << false << QString() << QString() << false;
+        QTest::newRow("QT_PLUGIN_PATH, another name") << false << path << "wayland" << true;
+        QTest::newRow("QT_QPA_PLATFORM_PLUGIN_PATH")
+            << false << QStringLiteral("QT_QPA_PLATFORM_PLUGIN_PATH") << "wayland" << true;
+        QTest::newRow("X's plugin only") << false << path << "xcb" << false;
+        QTest::newRow("no plugin under the old name") << false << path << "fake" << false;
+    }
+    void waylandPluginAskedOfQt() {
+        QFETCH(bool, qtsOwnFolder);
+        QFETCH(QString, variable);
+        QFETCH(QString, placed);
+        const QString qtPlugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
+        const auto realPlugin = [&](const QStringList &names) {
+            for (const QString &name : names) {
+                if (QFileInfo::exists(qtPlugins + QStringLiteral("/platforms/") + name))
+                    return qtPlugins + QStringLiteral("/platforms/") + name;
+            }
+            return QString();
+        };
+        // Qt 6.10 and later, and before.
+        const QString wayland = realPlugin(
+            {QStringLiteral("libqwayland.so"), QStringLiteral("libqwayland-generic.so")});
+        QVERIFY2(!wayland.isEmpty(), "qt6-wayland comes with the build's dependencies");
+
+        QTemporaryDir scratch;
+        QVERIFY(QDir(scratch.path()).mkpath(QStringLiteral("qt/platforms")));
+        QVERIFY(QDir(scratch.path()).mkpath(QStringLiteral("more/platforms")));
+        const QString to =
+            scratch.filePath(QStringLiteral("more/platforms/libqwayland-generic.so"));
+        if (placed == u"wayland")
+            QVERIFY(QFile::copy(
+                wayland, scratch.filePath(QStringLiteral("more/platforms/libgame-test.so"))));
+        else if (placed == u"xcb")
+            QVERIFY(QFile::copy(realPlugin({QStringLiteral("libqxcb.so")}), to));
+        else if (placed == u"fake")
+            QVERIFY(writeBytes(to, QByteArrayLiteral("no plugin")));
+        QProcessEnvironment env;
+        if (variable == u"QT_PLUGIN_PATH") {
+            env.insert(variable, scratch.filePath(QStringLiteral("nothing")) +
+                                     QDir::listSeparator() +
+                                     scratch.filePath(QStringLiteral("more")));
+        } else if (!variable.isEmpty()) {
+            env.insert(variable, scratch.filePath(QStringLiteral("more/platforms")));
+        }
+        QTEST(waylandPluginInstalled(env, qtsOwnFolder ? qtPlugins
+                                                       : scratch.filePath(QStringLiteral("qt"))),
+              "installed");
     }
 
     void threeWaysOut_data() {

@@ -2,7 +2,8 @@
 # The real program on Qt's Wayland platform, under weston's headless compositor at output
 # scale 2: the window shows under the desktop file's id, its tile pictures are drawn pixel for
 # pixel at 2x (read from weston's own screenshot), and Exit, pressed through AT-SPI as there is
-# no input device, ends it with status 0.
+# no input device, ends it with status 0. Then started as a Wayland session starts it, with no
+# platform named and no X server: it chooses Wayland itself, by what this Qt says of its plugins.
 #
 #   wayland_check.sh <pipwell> <find_tiles> <pictures folder>
 #
@@ -39,6 +40,33 @@ for ((i = 0; i < 100; i++)); do
 done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || skip "weston did not start: $(tail -n 3 "$tmp/weston.log")"
 
+# The Exit button, pressed as a screen reader's user does.
+press_exit() {
+    /usr/bin/python3 - <<'PY'
+import sys, time
+import pyatspi
+
+def walk(node, depth=0):
+    yield node
+    for i in range(node.childCount if depth < 30 else 0):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+deadline = time.monotonic() + 20
+while time.monotonic() < deadline:
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+        if app is not None and (app.name or "").lower() == "pipwell":
+            for node in walk(app):
+                if node.name == "Exit" and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                    node.queryAction().doAction(0)
+                    sys.exit(0)
+    time.sleep(0.2)
+sys.exit(1)
+PY
+}
+
 # Silent, so the window does not wait for the intro; WAYLAND_DEBUG shows the app id it sent.
 err="$tmp/game.err"
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
@@ -65,29 +93,19 @@ fi
 grep -q 'set_app_id("org.example.Pipwell")' "$err" ||
     fail "the window's app id is not the desktop file's"
 
-# The Exit button, pressed as a screen reader's user does.
-/usr/bin/python3 - <<'PY' || fail "Exit could not be pressed through AT-SPI"
-import sys, time
-import pyatspi
-
-def walk(node, depth=0):
-    yield node
-    for i in range(node.childCount if depth < 30 else 0):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child, depth + 1)
-
-deadline = time.monotonic() + 20
-while time.monotonic() < deadline:
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
-        if app is not None and (app.name or "").lower() == "pipwell":
-            for node in walk(app):
-                if node.name == "Exit" and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-                    node.queryAction().doAction(0)
-                    sys.exit(0)
-    time.sleep(0.2)
-sys.exit(1)
-PY
+press_exit || fail "Exit could not be pressed through AT-SPI"
 ended_cleanly "on Wayland" "$err" 5
+
+err="$tmp/session.err"
+env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE \
+    QT_LOGGING_RULES="pipwell.window.debug=true" WAYLAND_DEBUG=client \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 PULSE_SERVER=unix:/nonexistent/pipwell-test/native \
+    "$exe" 2>"$err" &
+pid=$!
+press_exit || fail "in a Wayland session: Exit could not be pressed through AT-SPI"
+ended_cleanly "in a Wayland session" "$err" 5
+grep -q 'showing the window through wayland' "$err" ||
+    fail "in a Wayland session the game did not choose Wayland: $(grep -m1 pipwell.window "$err")"
+grep -q 'set_app_id("org.example.Pipwell")' "$err" ||
+    fail "in a Wayland session the window never reached the compositor"
 [ "$failures" -eq 0 ]
