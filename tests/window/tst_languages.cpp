@@ -1,6 +1,6 @@
 // Every language on src/translations/languages.txt complete, on the desktop and fitting the
 // window, each row run under LANGUAGE=<row>; and the desktop's UI languages deciding what the
-// window says: run in the C locale and with LANGUAGE=eo:de and de_AT (PIPWELL_EXPECT_LANGUAGE),
+// window says: run in the C locale and with LANGUAGE=cy:de and de_AT (PIPWELL_EXPECT_LANGUAGE),
 // as the locale is read once.
 
 #include "startup.h"
