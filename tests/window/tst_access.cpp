@@ -56,6 +56,19 @@ struct Listener : QObject {
     QStringList said;
 };
 
+// Each widget the focus comes to, in order: a screen reader names every one.
+struct FocusTrail {
+    FocusTrail() {
+        QObject::connect(qApp, &QApplication::focusChanged, &alive,
+                         [this](QWidget *, QWidget *now) {
+                             if (now != nullptr)
+                                 came << now;
+                         });
+    }
+    QObject alive;
+    QWidgetList came;
+};
+
 } // namespace
 
 class TestAccess : public DesignedLook {
@@ -161,9 +174,11 @@ private Q_SLOTS:
         const auto last = [&] { return reader.last(); };
         int saidBeforeMessage = -1;
         QString boardUnderMessage;
+        QWidget *focusUnderMessage = nullptr;
         w.onMessage = [&] {
             saidBeforeMessage = int(said.size());
             boardUnderMessage = accessible(board.newGame)->text(QAccessible::Description);
+            focusUnderMessage = QApplication::focusWidget();
         };
         w.roll(5, 4);
         QCOMPARE(last(), QStringLiteral("Rolled 5 and 4, sum 9."));
@@ -201,8 +216,16 @@ private Q_SLOTS:
         key(Qt::Key_Space);
 
         w.lastTileLeft();
-        w.shut(4, 5, 9); // the win: the shut tile before the message, the new game after it
+        w.roll(4, 5);
+        QCOMPARE(QApplication::focusWidget(), board.tiles.at(8));
+        FocusTrail focus;
+        key(Qt::Key_Space); // the win: the shut tile before the message, the new game after it
         QCOMPARE(w.messages.size(), 1);
+        // The shut tile's focus passes down no Tab chain: nothing holds it under the message,
+        // and it comes to Roll alone.
+        QVERIFY2(qobject_cast<QAbstractButton *>(focusUnderMessage) == nullptr,
+                 focusUnderMessage ? qPrintable(focusUnderMessage->objectName()) : "");
+        QCOMPARE(focus.came, QWidgetList{board.roll});
         QCOMPARE(said.value(saidBeforeMessage - 1), QStringLiteral("Tile 9 shut."));
         QCOMPARE(said.size(), saidBeforeMessage + 1);
         // What the focus reads as the box hands it back is the board under the box.
