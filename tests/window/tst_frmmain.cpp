@@ -1,5 +1,6 @@
 // The window as the player first sees it: every control, the menus, start-up and the exits.
 
+#include "crispicon.h"
 #include "odds.h"
 #include "platform.h"
 #include "testwindow.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 
 using namespace pipwell;
 using namespace pipwell::testing;
@@ -210,6 +212,21 @@ private Q_SLOTS:
             // Shut or unavailable it is greyed, also once its open picture was drawn.
             QVERIFY(button->icon().pixmap(32, 32, QIcon::Disabled).toImage() !=
                     button->icon().pixmap(32, 32).toImage());
+            // Painted by a style on a 2x screen: the picture enlarged by whole pixels.
+            QImage screen(64, 64, QImage::Format_ARGB32_Premultiplied);
+            screen.setDevicePixelRatio(2);
+            screen.fill(Qt::transparent);
+            QPainter painter(&screen);
+            button->icon().paint(&painter, QRect(0, 0, 32, 32));
+            painter.end();
+            const QString picture = QString::fromLatin1(name).startsWith(u"Command")
+                                        ? QStringLiteral("tile") + QLatin1String(name).back()
+                                        : QString::fromLatin1(name + 3).toLower();
+            const QImage sharp =
+                enlarged(readPicture(QStringLiteral(":/pictures/%1.png").arg(picture), "png"), 2)
+                    .toImage()
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(screen, sharp);
         }
         for (int k = 1; k <= 6; ++k) {
             for (int die = 1; die <= 2; ++die) {
