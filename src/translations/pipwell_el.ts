@@ -175,7 +175,7 @@
     <message>
         <source> Finally, this program is freeware.  Although if you feel the urge to help support a semi starving college student (actually, Id prefer to be paid in beer from everywhere in the world), email me %1 for my home address</source>
         <extracomment>%1 is the contact address. &quot;Id&quot; (for &quot;I&apos;d&quot;) is misspelt on purpose, as in the story.</extracomment>
-        <translation> Τέλος, αυτό το πρόγραμμα είναι freeware. Αν όμως σου 'ρθει να στηρίξεις έναν μισοπεθαμένο από την πείνα φοιτητή (για την ακρίβεια, θα προτιμουσα να με πληρώσεις σε μπίρες από όλο τον κόσμο), στείλε μου email στο %1 για να σου πω τη διεύθυνση του σπιτιού μου</translation>
+        <translation> Τέλος, αυτό το πρόγραμμα είναι freeware. Αν όμως σου &apos;ρθει να στηρίξεις έναν μισοπεθαμένο από την πείνα φοιτητή (για την ακρίβεια, θα προτιμουσα να με πληρώσεις σε μπίρες από όλο τον κόσμο), στείλε μου email στο %1 για να σου πω τη διεύθυνση του σπιτιού μου</translation>
     </message>
     <message>
         <source>Quorble For President!!</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Rolled %1 and %2, sum %3. No open tile matches: choose New Game.</source>
-        <translation>הוטלו %1 ו־%2, הסכום %3. אף משבצת פתוחה אינה מתאימה: יש לבחור "משחק חדש".</translation>
+        <translation>הוטלו %1 ו־%2, הסכום %3. אף משבצת פתוחה אינה מתאימה: יש לבחור &quot;משחק חדש&quot;.</translation>
     </message>
     <message>
         <source>Tile %1 shut.</source>
