@@ -25,9 +25,6 @@ constexpr char kMediaRole[] = "game";
 // From about 86 ms the graph keeps PipeWire's default cycle of 1024 frames (21 ms at 48 kHz).
 constexpr pa_usec_t kPulseAudioBufferUs = 20'000;
 constexpr pa_usec_t kPipeWireBufferUs = 90'000;
-// The whole sound goes to the server at once (up to this much), so that a busy machine
-// cannot starve the stream; only longer sounds are fed as the server asks.
-constexpr size_t kPrefillBytes = size_t{1} << 20;
 // After the drain, the sink still holds its own buffer before the last sample is heard. A
 // server that reports more than this is not believed.
 constexpr std::int64_t kMaxSinkTailUs = 500'000;
@@ -289,8 +286,13 @@ void PulseOutput::writeMore(Playback &playback) {
     const auto total = size_t(playback.pcm.samples.size());
     if (playback.written >= total)
         return; // the drain is under way
-    // At first everything the server may hold; the first write starts playback.
-    const size_t room = playback.written == 0 ? kPrefillBytes : pa_stream_writable_size(stream);
+    // At first the whole sound, as far as the server will hold it (4 MiB by default: 47 s of
+    // 44.1 kHz mono, 5 s of 192 kHz stereo), so that a busy machine late to answer the server's
+    // requests cannot starve the stream; only longer sounds are fed as the server asks. The
+    // first write starts playback.
+    const pa_buffer_attr *attr = pa_stream_get_buffer_attr(stream);
+    const size_t room = playback.written == 0 && attr != nullptr ? size_t(attr->maxlength)
+                                                                 : pa_stream_writable_size(stream);
     const size_t bytes = std::min(total - playback.written, room);
     if (bytes == 0)
         return;
