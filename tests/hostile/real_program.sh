@@ -147,19 +147,6 @@ broken-sounds)
     }
     game="$tmp/game"
     copy_program "$game" "$exe" || exit 1
-    # broken <kind> <file>: one kind of file that is no sound, in place of <file>.
-    broken() {
-        rm -rf -- "$2"
-        case $1 in
-        random) head -c 4096 /dev/urandom >"$2" ;;
-        empty) : >"$2" ;;
-        fifo) mkfifo "$2" ;;
-        folder) mkdir "$2" ;;
-        # RIFF and data sizes of 2 GiB over 44 bytes.
-        huge) printf 'RIFF\xf8\xff\xff\x7fWAVEfmt \x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xd4\xff\xff\x7f' >"$2" ;;
-        loop) ln -s "$(basename -- "$2")" "$2" ;;
-        esac
-    }
     kinds=(random empty fifo folder huge loop)
     broken random "$game/intro.wav"
     trace="$tmp/trace" err="$tmp/broken.err"

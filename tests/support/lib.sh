@@ -39,6 +39,21 @@ copy_program() {
         cp -- "$from"/{intro,new,roll,click,tada,applause}.wav "$from/readme.txt" "$to/"
 }
 
+# broken <kind> <file>: in place of <file>, one kind of file that is no sound: random, empty,
+# fifo, folder, huge (a WAV header claiming 2 GiB of data over 44 bytes) or loop (a symlink to
+# itself).
+broken() {
+    rm -rf -- "$2"
+    case $1 in
+    random) head -c 4096 /dev/urandom >"$2" ;;
+    empty) : >"$2" ;;
+    fifo) mkfifo -- "$2" ;;
+    folder) mkdir -- "$2" ;;
+    huge) printf 'RIFF\xf8\xff\xff\x7fWAVEfmt \x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xd4\xff\xff\x7f' >"$2" ;;
+    loop) ln -s -- "$(basename -- "$2")" "$2" ;;
+    esac
+}
+
 # game_pid <pid>: the game itself, when <pid> is a program that started it (strace).
 game_pid() {
     local i child
