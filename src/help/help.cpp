@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -59,6 +60,14 @@ QString aboutTitle() {
 void showAbout(QWidget *parent) {
     QMessageBox box(QMessageBox::Information, aboutTitle(), aboutMessage(), QMessageBox::Ok,
                     parent);
+    execReadably(box);
+}
+
+void execReadably(QMessageBox &box) {
+    // Qt's box lets its text be selected, which lets the label take the focus; Orca 51 reads an
+    // alert's labels out only where they cannot, so it read nothing but the title.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setFocusPolicy(Qt::NoFocus);
     box.exec();
 }
 

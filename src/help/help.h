@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class QMessageBox;
 class QWidget;
 
 namespace pipwell::help {
@@ -14,6 +15,9 @@ QString aboutTitle();
 
 /* The modal About box: information icon, one OK button. */
 void showAbout(QWidget *parent);
+
+/* Runs a modal message box whose text a screen reader reads out as the box appears. */
+void execReadably(QMessageBox &box);
 
 // Results of hyperJump, in the Windows shell's convention: above 32 is success.
 constexpr qint32 kOpenedOk = 42;

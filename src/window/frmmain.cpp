@@ -346,7 +346,7 @@ void applyDesktopLook() {
 
 void showPlainMessage(QWidget *parent, const QString &text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pipwell"), text, QMessageBox::Ok, parent);
-    box.exec();
+    help::execReadably(box);
 }
 
 } // namespace pipwell
