@@ -107,12 +107,16 @@ void FrmMain::onClick(QAbstractButton *button, std::function<void()> handler) {
 }
 
 void FrmMain::connectEvents() {
+    // Roll and New Game disable themselves; the focus of either would pass down the Tab chain
+    // (New Game, read out with the throw; Exit) before it reaches where the next move is.
     onClick(ui_->cmdRoll, [this] {
         const QWidget *focusBefore = QApplication::focusWidget();
+        ui_->cmdRoll->clearFocus();
         turns_->cmdRoll_Click();
         afterMove(focusBefore);
     });
     onClick(ui_->cmdReset, [this] {
+        ui_->cmdReset->clearFocus();
         turns_->cmdReset_Click();
         afterMove();
     });

@@ -141,8 +141,11 @@ private Q_SLOTS:
         const Board &board = w.board();
         QCOMPARE(QApplication::focusWidget(), board.roll);
         w.dice.push(2, 6);
+        FocusTrail focus;
         key(Qt::Key_Space); // Roll has the focus
         QTRY_COMPARE(board.sum->text(), QStringLiteral("8"));
+        // Roll, disabled by its own press, hands its focus to no button on the way.
+        QCOMPARE(focus.came, QWidgetList{board.tiles.at(1)});
         key(Qt::Key_8); // the digit presses its tile
         QVERIFY(!board.tiles.at(7)->isEnabled());
         QCOMPARE(board.sum->text(), QString());
@@ -208,9 +211,11 @@ private Q_SLOTS:
                     ->text(QAccessible::Description)
                     .endsWith(QStringLiteral("Rolled 1 and 2, sum 3. "
                                              "No open tile matches: choose New Game.")));
+        FocusTrail focus;
         key(Qt::Key_Space);
         QTRY_COMPARE(last(), QStringLiteral("New game: all nine tiles are open."));
         QCOMPARE(QApplication::focusWidget(), board.roll);
+        QCOMPARE(focus.came, QWidgetList{board.roll}); // past no other button
         // Where New Game has the focus already, nothing is read out, so the throw is announced.
         for (int n : {1, 2, 3, 6})
             w.shut(n, n, n);
@@ -223,7 +228,7 @@ private Q_SLOTS:
         w.lastTileLeft();
         w.roll(4, 5);
         QCOMPARE(QApplication::focusWidget(), board.tiles.at(8));
-        FocusTrail focus;
+        focus.came.clear();
         key(Qt::Key_Space); // the win: the shut tile before the message, the new game after it
         QCOMPARE(w.messages.size(), 1);
         // The shut tile's focus passes down no Tab chain: nothing holds it under the message,
