@@ -14,7 +14,7 @@ QString programFolder();
 /* The game's own texts and Qt's (the message boxes' buttons, the boxes' context menus) in the
    first of the desktop's UI languages (LANGUAGE, else LC_MESSAGES or LANG) that each has;
    English otherwise. Before the window is built. */
-void installTranslations(const QLocale &locale = QLocale());
+void installTranslations();
 
 /* Reads the desktop's font configuration on another core while Qt connects to the display;
    the window's first text would otherwise wait for it. Join before building the window. */
